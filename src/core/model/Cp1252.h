@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts of records and files are 8-bit Windows-1252; the GUI and the command-line tool speak UTF-8.
+namespace cairnly {
+
+// Every byte has a UTF-8 form; the five bytes Windows-1252 leaves undefined map to the C1 controls of
+// the same value, so a round trip keeps every byte.
+std::string toUtf8(std::string_view cp1252);
+
+// Empty when the text is not valid UTF-8 or holds a character with no Windows-1252 form (NUL included,
+// since record texts end at a NUL).
+std::optional<std::string> fromUtf8(std::string_view utf8);
+
+// True when the Unicode code point has a Windows-1252 form other than NUL.
+bool hasCp1252Form(char32_t codePoint);
+
+// Letters of Windows-1252 folded to small letters: A-Z and the accented capitals.
+unsigned char foldCase(unsigned char c);
+
+// Compares without regard to case: both texts folded, then compared byte by byte (-1, 0 or 1).
+int compareNoCase(std::string_view a, std::string_view b);
+
+inline bool equalsNoCase(std::string_view a, std::string_view b)
+{
+    return compareNoCase(a, b) == 0;
+}
+
+} // namespace cairnly

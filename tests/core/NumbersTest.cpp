@@ -1,0 +1,70 @@
+#include "CommaLocale.h"
+#include "model/Numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace cairnly;
+
+TEST(Numbers, ReadsTheLongestLeadingDecimalNumber)
+{
+    EXPECT_EQ(readNumber("12.5"), 12.5);
+    EXPECT_EQ(readNumber("  \t-3.25kg"), -3.25);
+    EXPECT_EQ(readNumber("+7"), 7.0);
+    EXPECT_EQ(readNumber(".5"), 0.5);
+    EXPECT_EQ(readNumber("5."), 5.0);
+    EXPECT_EQ(readNumber("1e3"), 1000.0);
+    EXPECT_EQ(readNumber("2E-1x"), 0.2);
+    EXPECT_EQ(readNumber("1e"), 1.0);
+    EXPECT_EQ(readNumber("1e+"), 1.0);
+    EXPECT_EQ(readNumber("3,5"), 3.0);
+    EXPECT_EQ(readNumber("12.5.6"), 12.5);
+}
+
+TEST(Numbers, TextWithoutANumberReadsAsZero)
+{
+    EXPECT_EQ(readNumber(""), 0.0);
+    EXPECT_EQ(readNumber("abc"), 0.0);
+    EXPECT_EQ(readNumber("."), 0.0);
+    EXPECT_EQ(readNumber("-"), 0.0);
+    EXPECT_EQ(readNumber("e5"), 0.0);
+}
+
+TEST(Numbers, NeverReadsHexadecimalInfinityOrNan)
+{
+    EXPECT_EQ(readNumber("0x10"), 0.0);
+    EXPECT_EQ(readNumber("0X1p3"), 0.0);
+    EXPECT_EQ(readNumber("inf"), 0.0);
+    EXPECT_EQ(readNumber("-INFINITY"), 0.0);
+    EXPECT_EQ(readNumber("nan"), 0.0);
+}
+
+TEST(Numbers, FormatsAsPrintfDoes)
+{
+    EXPECT_EQ(formatFixed(25.0, 2), "25.00");
+    EXPECT_EQ(formatFixed(3.524, 1), "3.5");
+    EXPECT_EQ(formatFixed(0.125, 2), "0.12"); // an exact tie rounds to even, as printf does
+    EXPECT_EQ(formatFixed(0.375, 2), "0.38");
+    EXPECT_EQ(formatFixed(-0.0, 2), "-0.00");
+    EXPECT_EQ(formatFixed(1e20, 2), "100000000000000000000.00");
+    EXPECT_EQ(formatFixed(static_cast<long double>(0.454L), 2), "0.45");
+    for (double v : {0.005, 1.005, 2.675, 99.3125, 170.25, 1234567.891}) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.2f", v);
+        EXPECT_EQ(formatFixed(v, 2), expected) << v;
+    }
+}
+
+TEST(Numbers, IgnoreACommaDecimalLocale)
+{
+    CommaLocale locale;
+    ASSERT_TRUE(locale.isActive()) << "no comma-decimal locale; scripts/setup.sh generates de_DE.UTF-8";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.2f", 12.5);
+    ASSERT_STREQ(probe, "12,50"); // the locale really is active
+    EXPECT_EQ(readNumber("12.50"), 12.5);
+    EXPECT_EQ(readNumber("12,50"), 12.0);
+    EXPECT_EQ(formatFixed(12.5, 2), "12.50");
+    EXPECT_EQ(formatFixed(3.52, 1), "3.5");
+}
