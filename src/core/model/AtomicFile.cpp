@@ -77,10 +77,15 @@ mode_t modeForNewFile()
 
 std::optional<std::string> replaceFile(const fs::path& target, std::string_view bytes)
 {
-    struct stat old{};
+    struct stat old
+    {};
     const mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : modeForNewFile();
 
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built by appending: GCC 12 at -O3 sees a false overlap in "." + name and fails a -Werror build.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (target.parent_path() / name).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0)
         return errorText(errno);
