@@ -1,4 +1,5 @@
 #include "model/DataFile.h"
+#include "DataFileBytes.h"
 #include "model/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -10,47 +11,10 @@
 #include <unistd.h>
 
 using namespace cairnly;
+using namespace cairnly::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string header = "Cairnly data file. Version 5.9\r\n";
-
-std::string zeros(std::size_t n)
-{
-    return std::string(n, '\0');
-}
-
-// A text in a NUL-padded field of the given width.
-std::string field(std::string_view text, std::size_t width)
-{
-    std::string f(text);
-    f.resize(width, '\0');
-    return f;
-}
-
-// The fields of a record image as the file lays them out.
-struct Image
-{
-    std::string category{}, item{}, unitWeight{}, weight{}, notes{};
-    char checked = 0;
-    std::string multiplier = "1", groupWeight{}, collapsedLabel{}, expandedLabel{};
-    char isMember = 0, expanded = 0;
-
-    std::string top() const
-    {
-        return field(category, 21) + field(item, 41) + field(unitWeight, 10) + field(weight, 10) + field(notes, 51) +
-               checked + field(multiplier, 5) + field(groupWeight, 10) + field(collapsedLabel, 43) +
-               field(expandedLabel, 43) + isMember + expanded + zeros(4);
-    }
-    std::string member() const { return top() + zeros(8); }
-};
-
-const std::string count0("\0\0\0\0", 4);
-const std::string count1("\1\0\0\0", 4);
-const std::string count2("\2\0\0\0", 4);
-const std::string countMinus1("\xFF\xFF\xFF\xFF", 4);
-const std::string countHuge("\xFF\xFF\xFF\x7F", 4);
 
 std::unique_ptr<sPubInfo> makeItem(const char* category, const char* item, const char* weight)
 {
@@ -117,22 +81,6 @@ std::unique_ptr<sPubInfo> kitchenGroup()
 const Image stoveImage{"Cooking", "Stove", "3.00", "3.00", "", 0, "1", "", "", "", 1};
 const Image potImage{"Cooking", "Pot", "4.00", "4.00", "", 0, "1", "", "", "", 1};
 const Image kitchenImage{"Cooking", "Kitchen", "", "", "", 0, "1", "", "+ Kitchen", "- Kitchen"};
-
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "cairnly-test-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-    }
-    ~TempFolder()
-    {
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(path);
-    }
-    fs::path path;
-};
 
 } // namespace
 

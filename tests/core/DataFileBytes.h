@@ -1,0 +1,73 @@
+#pragma once
+
+// Pieces for writing out the expected bytes of data files in tests, and a temporary folder.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace cairnly::test {
+
+inline const std::string header = "Cairnly data file. Version 5.9\r\n";
+
+inline std::string zeros(std::size_t n)
+{
+    return std::string(n, '\0');
+}
+
+// A text in a NUL-padded field of the given width.
+inline std::string field(std::string_view text, std::size_t width)
+{
+    std::string f(text);
+    f.resize(width, '\0');
+    return f;
+}
+
+// The fields of a record image as the file lays them out.
+struct Image
+{
+    std::string category{}, item{}, unitWeight{}, weight{}, notes{};
+    char checked = 0;
+    std::string multiplier = "1", groupWeight{}, collapsedLabel{}, expandedLabel{};
+    char isMember = 0, expanded = 0;
+
+    std::string top() const
+    {
+        return field(category, 21) + field(item, 41) + field(unitWeight, 10) + field(weight, 10) + field(notes, 51) +
+               checked + field(multiplier, 5) + field(groupWeight, 10) + field(collapsedLabel, 43) +
+               field(expandedLabel, 43) + isMember + expanded + zeros(4);
+    }
+    std::string member() const { return top() + zeros(8); }
+};
+
+inline const std::string count0("\0\0\0\0", 4);
+inline const std::string count1("\1\0\0\0", 4);
+inline const std::string count2("\2\0\0\0", 4);
+inline const std::string countMinus1("\xFF\xFF\xFF\xFF", 4);
+inline const std::string countHuge("\xFF\xFF\xFF\x7F", 4);
+
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "cairnly-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        path = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::filesystem::path path;
+};
+
+} // namespace cairnly::test
