@@ -1,4 +1,133 @@
-int main()
+// cairnly-data: looks into gear data files and makes them, for scripts and for tests.
+#include "DataJson.h"
+
+#include "model/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+using namespace cairnly;
+using cli::Json;
+
+constexpr const char* usage = R"(Usage: cairnly-data COMMAND ARGUMENTS
+
+Commands:
+  dump FILE        Print the gear data file FILE as JSON.
+  make JSON OUT    Write the JSON (in the form dump prints) to OUT as a gear data
+                   file of the current format (Version 5.9).
+  --help           Show this text.
+
+dump prints {"format", "categories", "rows", "messages"}. "format" is "5.9",
+"5", "4" or "unversioned"; each row is a record with the texts "category",
+"item", "unitWeight", "weight", "notes", "multiplier", "groupWeight",
+"collapsedLabel" and "expandedLabel", the flags "checked", "isMember" and
+"expanded" (0 or 1), the list "columnTexts" and, for a group, "members" (records,
+in the order they stand in the file). Texts are UTF-8.
+
+make takes the same form ("format" and "messages" may be left out). Every text
+must have a Windows-1252 form and fit its field: category 20 characters, item
+40, unitWeight, weight and groupWeight 9, notes 50, multiplier 4, the labels 42,
+a column text 50. When the JSON is not right, make names the place and writes
+nothing. For any file make wrote, make of its dump gives back the same bytes.
+
+Exit status: 0 done, 1 a file could not be read or written, was refused or did
+not fit, 2 wrong use.
+)";
+
+// Why a file could not be read, in the system's words.
+std::string openErrorText(const std::filesystem::path& file)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return std::make_error_code(std::errc::is_a_directory).message();
+    errno = 0;
+    if (std::FILE* stream = std::fopen(file.string().c_str(), "rb")) {
+        std::fclose(stream);
+        return "the file could not be read";
+    }
+    return std::generic_category().message(errno);
+}
+
+int fail(const std::string& reason)
+{
+    std::cerr << "cairnly-data: " << reason << '\n';
+    return 1;
+}
+
+int dump(const std::vector<std::string>& arguments)
+{
+    const std::string& file = arguments[0];
+    const DataFileContents contents = readDataFile(file);
+    switch (contents.outcome) {
+    case DataFileContents::Outcome::NotOpened:
+        return fail("cannot open " + file + ": " + openErrorText(file));
+    case DataFileContents::Outcome::Refused:
+        return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
+    case DataFileContents::Outcome::Read:
+        break;
+    }
+    std::cout << cli::contentsToJson(contents).dump(2) << '\n';
     return 0;
+}
+
+int make(const std::vector<std::string>& arguments)
+{
+    const std::string& jsonFile = arguments[0];
+    const std::string& target = arguments[1];
+    const std::optional<std::string> text = readWholeFile(jsonFile);
+    if (!text)
+        return fail("cannot open " + jsonFile + ": " + openErrorText(jsonFile));
+    Json json;
+    try {
+        json = Json::parse(*text);
+    } catch (const Json::parse_error& error) {
+        return fail(jsonFile + ": not valid JSON: " + error.what());
+    }
+    cli::GearList list;
+    try {
+        list = cli::listFromJson(json);
+    } catch (const cli::JsonFormatError& error) {
+        return fail(jsonFile + ": " + error.what());
+    }
+    if (const auto error = writeDataFile(target, list.categories, list.rows()))
+        return fail("cannot write " + target + ": " + *error);
+    return 0;
+}
+
+struct Command
+{
+    const char* name;
+    std::size_t argumentCount;
+    int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Command commands[] = {
+    {"dump", 1, dump},
+    {"make", 2, make},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        std::cout << usage;
+        return 0;
+    }
+    if (!arguments.empty()) {
+        for (const Command& command : commands) {
+            if (arguments[0] == command.name && arguments.size() == command.argumentCount + 1)
+                return command.run({arguments.begin() + 1, arguments.end()});
+        }
+    }
+    std::cerr << usage;
+    return 2;
 }
