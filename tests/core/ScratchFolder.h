@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/AtomicFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+// A new empty folder for one test, removed with everything in it afterwards.
+class ScratchFolder
+{
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "cairnly-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a scratch folder");
+        folder = pattern;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return folder; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return folder / name; }
+
+    // The file's bytes, or "<missing>".
+    std::string read(const std::filesystem::path& name) const
+    {
+        return cairnly::readWholeFile(folder / name).value_or("<missing>");
+    }
+    void write(const std::filesystem::path& name, const std::string& bytes) const
+    {
+        if (cairnly::writeFileAtomically(folder / name, bytes))
+            throw std::runtime_error("cannot write a scratch file");
+    }
+
+private:
+    std::filesystem::path folder;
+};
