@@ -17,8 +17,8 @@ inline constexpr ColorValue defaultBackColor = 0x00E0FFFF;
 inline constexpr ColorValue defaultAltColor = 0x00C4FFFF;
 inline constexpr ColorValue defaultGroupColor = 0x000099FF;
 
-inline constexpr int fixedColumnCount = 4;     // Category, Item, Weight, Notes
-inline constexpr int maxUserColumns = 252;     // so the 256-entry width table holds every column
+inline constexpr int fixedColumnCount = 4; // Category, Item, Weight, Notes
+inline constexpr int maxUserColumns = 252; // so the 256-entry width table holds every column
 inline constexpr int columnWidthSlots = 256;
 
 // The list-view column alignments as the settings file stores them.
@@ -68,7 +68,7 @@ struct Settings
     ColorValue groupColor = defaultGroupColor;
     std::array<int32_t, 4> coords{}; // left, top, right, bottom of the window; all 0 = no stored placement
     std::array<int32_t, columnWidthSlots> columnWidths = initialColumnWidths();
-    bool columnWidthsRead = false;             // COLWIDTHS was read at the last load
+    bool columnWidthsRead = false;                   // COLWIDTHS was read at the last load
     std::optional<std::vector<int32_t>> columnOrder; // the logical column shown at each visual place
     std::vector<UserColumn> userColumns;
     bool metric = false;
@@ -80,6 +80,8 @@ struct Settings
     LogFont printFont;
     bool hasPrintFont = false; // a printing font object exists
     int32_t printFontSize = 10;
+
+    bool operator==(const Settings&) const = default;
 
     static std::array<int32_t, columnWidthSlots> initialColumnWidths()
     {
