@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LegacyRegistry.h"
+#include "Settings.h"
+#include "SettingsImport.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cairnly {
+
+// What the main window needs from the settings at start-up.
+struct StartupState
+{
+    std::filesystem::path appSettingsFile; // Cairnly.ini in the current directory
+    std::filesystem::path lastFile;        // as recorded in Cairnly.ini; empty when none is
+    // The data file named in the title: the last file (a relative one taken from the current directory),
+    // or GearData.dat in the current directory.
+    std::filesystem::path currentDataFile;
+    std::filesystem::path startupSettingsFile; // the settings file of the last file, or GearData.ini
+    bool startupSettingsFileExisted = false;
+    bool importRan = false;
+    ImportOutcome import;
+    std::filesystem::path settingsFile;    // GearData.ini in the current directory: the settings in use
+    std::filesystem::path workingDataFile; // GearData.dat in the current directory, to be read next
+    Settings settings;
+    // Texts to show: the system's error text when the start-up settings file could not be written, and
+    // any path kept out of it.
+    std::vector<std::string> messages;
+};
+
+// Start-up in its order: the last file from Cairnly.ini, that file's settings file and whether it
+// exists, the list colours read from it or else from the legacy registry key and written to it, the
+// start-up printing font, the settings import into a settings file that did not exist (asking for the
+// units when the registry has no choice), and then the settings of the working data file loaded over
+// all of it.
+StartupState startUp(const std::filesystem::path& currentDirectory, const LegacyRegistry& registry, int pixelsPerInch,
+                     const UnitsQuestion& askUnits);
+
+} // namespace cairnly
