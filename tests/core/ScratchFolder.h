@@ -2,8 +2,8 @@
 
 #include "model/AtomicFile.h"
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -13,10 +13,14 @@ class ScratchFolder
 public:
     ScratchFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "cairnly-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a scratch folder");
-        folder = pattern;
+        // Tests run in parallel processes: each takes a folder no other one has made.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            folder = std::filesystem::temp_directory_path() / ("cairnly-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(folder))
+                return;
+        }
+        throw std::runtime_error("cannot make a scratch folder");
     }
     ~ScratchFolder()
     {

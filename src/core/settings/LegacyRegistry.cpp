@@ -46,7 +46,9 @@ private:
 std::unique_ptr<LegacyKey> SystemLegacyRegistry::open() const
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Dravik\\Cairnly", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    // The earlier version was a 32-bit program: on 64-bit Windows its key lies in the 32-bit view.
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Dravik\\Cairnly", 0, KEY_READ | KEY_WOW64_32KEY, &key) !=
+        ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<SystemLegacyKey>(key);
 }

@@ -21,11 +21,8 @@ std::string entryKey(std::size_t index)
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
 #ifdef _WIN32
-    // File names are not case-sensitive there.
-    const auto textA = a.u8string();
-    const auto textB = b.u8string();
-    return equalsNoCase(std::string_view(reinterpret_cast<const char*>(textA.data()), textA.size()),
-                        std::string_view(reinterpret_cast<const char*>(textB.data()), textB.size()));
+    // File names are not case-sensitive there. Listed files always have a Windows-1252 form.
+    return equalsNoCase(pathToProfileText(a).value_or(std::string()), pathToProfileText(b).value_or(std::string()));
 #else
     return a == b;
 #endif

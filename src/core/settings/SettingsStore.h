@@ -110,8 +110,9 @@ void readListColors(const ProfileFile& profile, Settings& settings);
 void writeListColors(ProfileFile& profile, const Settings& settings);
 
 // Reads the settings file over the settings in memory: an absent or malformed entry keeps the value in
-// memory; out-of-range numbers count as malformed; a colour that reads as black takes its default.
-// Afterwards a printing font object exists.
+// memory; out-of-range numbers count as malformed; a colour that reads as black takes its default. The
+// columns are rebuilt from the file: without readable definitions there are no user columns, and without
+// a readable order there is none. Afterwards a printing font object exists.
 void loadSettings(const std::filesystem::path& settingsFile, Settings& settings);
 void loadSettings(const ProfileFile& profile, Settings& settings);
 
