@@ -16,9 +16,9 @@ TEST(Cp1252, EveryByteSurvivesARoundTripThroughUtf8)
 
 TEST(Cp1252, ConvertsTheHighCharacters)
 {
-    EXPECT_EQ(toUtf8("\x80"), "\xE2\x82\xAC");           // euro sign
-    EXPECT_EQ(toUtf8("Caf\xE9"), "Caf\xC3\xA9");         // e acute
-    EXPECT_EQ(toUtf8("\x81"), "\xC2\x81");               // undefined byte, kept as its C1 control
+    EXPECT_EQ(toUtf8("\x80"), "\xE2\x82\xAC");                // euro sign
+    EXPECT_EQ(toUtf8("Caf\xE9"), "Caf\xC3\xA9");              // e acute
+    EXPECT_EQ(toUtf8("\x81"), "\xC2\x81");                    // undefined byte, kept as its C1 control
     EXPECT_EQ(fromUtf8("\xE2\x80\x94"), std::string("\x97")); // em dash
     EXPECT_EQ(fromUtf8("\xC5\xB8"), std::string("\x9F"));     // Y with diaeresis
 }

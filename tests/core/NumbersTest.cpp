@@ -1,5 +1,5 @@
-#include "CommaLocale.h"
 #include "model/Numbers.h"
+#include "CommaLocale.h"
 
 #include <gtest/gtest.h>
 

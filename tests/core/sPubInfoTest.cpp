@@ -89,10 +89,10 @@ TEST(sPubInfo, TheImageHoldsEveryFieldAtItsOffset)
 TEST(sPubInfo, ReadingCutsEveryTextToItsFieldAndFlagsToZeroOrOne)
 {
     std::array<unsigned char, memberImageSize> image{};
-    image.fill('x');      // no terminator anywhere, pointer slots full of garbage
-    image[133] = 7;       // checked
-    image[235] = 0x80;    // isMember
-    image[236] = 0;       // expanded
+    image.fill('x');   // no terminator anywhere, pointer slots full of garbage
+    image[133] = 7;    // checked
+    image[235] = 0x80; // isMember
+    image[236] = 0;    // expanded
     auto r = readImage(image.data());
     EXPECT_EQ(fieldText(r->category), std::string(20, 'x'));
     EXPECT_EQ(fieldText(r->item), std::string(40, 'x'));

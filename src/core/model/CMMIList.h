@@ -9,9 +9,9 @@ namespace cairnly {
 template <class T>
 struct TListNode
 {
-    T* data = nullptr;          // owned
-    TListNode* next = nullptr;  // toward the back
-    TListNode* prev = nullptr;  // toward the front
+    T* data = nullptr;         // owned
+    TListNode* next = nullptr; // toward the back
+    TListNode* prev = nullptr; // toward the front
 };
 
 // An owning doubly linked list. Add puts an element in front, so a walk (First, then Next) visits the

@@ -7,10 +7,10 @@ namespace cairnly {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> highControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> highControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::optional<unsigned char> byteFor(char32_t cp)
 {
@@ -124,6 +124,14 @@ unsigned char foldCase(unsigned char c)
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) // accented capitals, but not the multiplication sign
         return static_cast<unsigned char>(c + 0x20);
     return c;
+}
+
+std::string foldText(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(foldCase(static_cast<unsigned char>(c)));
+    return out;
 }
 
 int compareNoCase(std::string_view a, std::string_view b)

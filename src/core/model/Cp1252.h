@@ -21,6 +21,10 @@ bool hasCp1252Form(char32_t codePoint);
 // Letters of Windows-1252 folded to small letters: A-Z and the accented capitals.
 unsigned char foldCase(unsigned char c);
 
+// The text with every letter folded: comparing folded texts byte by byte is comparing without regard
+// to case, so sort keys can be folded once.
+std::string foldText(std::string_view text);
+
 // Compares without regard to case: both texts folded, then compared byte by byte (-1, 0 or 1).
 int compareNoCase(std::string_view a, std::string_view b);
 

@@ -14,10 +14,10 @@ namespace cairnly {
 
 enum class DataFormat
 {
-    Current,     // "5.7", "5.8" or "5.9" in the header
-    Version5,    // member blocks without texts
-    Version4,    // no texts at all
-    Unversioned  // bare 124-byte records
+    Current,    // "5.7", "5.8" or "5.9" in the header
+    Version5,   // member blocks without texts
+    Version4,   // no texts at all
+    Unversioned // bare 124-byte records
 };
 
 // What reading a data file gives: the caller turns the records into rows.
@@ -25,9 +25,9 @@ struct DataFileContents
 {
     enum class Outcome
     {
-        Read,       // the file was read (possibly only in part, when it is damaged)
-        NotOpened,  // the file could not be opened: the default categories, no records, no message
-        Refused     // not a Cairnly file, or a Version 3 file: nothing read, one message
+        Read,      // the file was read (possibly only in part, when it is damaged)
+        NotOpened, // the file could not be opened: the default categories, no records, no message
+        Refused    // not a Cairnly file, or a Version 3 file: nothing read, one message
     };
 
     Outcome outcome = Outcome::Read;

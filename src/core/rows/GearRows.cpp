@@ -1,0 +1,572 @@
+#include "GearRows.h"
+
+#include "model/Cp1252.h"
+#include "model/Numbers.h"
+#include "rows/WeightUnits.h"
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace fs = std::filesystem;
+
+namespace cairnly {
+namespace {
+
+Message important(std::string text)
+{
+    return {std::move(text), "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+} // namespace
+
+GearRows::GearRows(fs::path workingDirectory, fs::path currentDataFile, Settings settings)
+    : workingFolder(std::move(workingDirectory)), dataFile(std::move(currentDataFile)),
+      currentSettings(std::move(settings))
+{
+    totalText = cairnly::totalLine(0.0f, currentSettings.metric);
+    layout = columnLayout(currentSettings, clientWidth);
+    updateControlStates();
+}
+
+GearRows::~GearRows() = default;
+
+void GearRows::setObserver(GearRowsObserver* newObserver)
+{
+    observer = newObserver;
+}
+
+// --- Reading the rows -----------------------------------------------------------------------------
+
+RowKind GearRows::kind(int row) const
+{
+    const sPubInfo& r = *rows[row].record;
+    if (r.isGroup())
+        return RowKind::Group;
+    return r.isMember ? RowKind::Member : RowKind::Item;
+}
+
+bool GearRows::isChecked(int row) const
+{
+    return isMemberRow(row) || rows[row].checked;
+}
+
+const sPubInfo& GearRows::record(int row) const
+{
+    return *rows[row].record;
+}
+
+bool GearRows::showsCategory(int row)
+{
+    if (categoryRuleStale) {
+        firstRowOfCategory.clear();
+        firstRowOfCategory.reserve(rows.size());
+        for (int i = 0; i < rowCount(); ++i)
+            firstRowOfCategory.emplace(foldText(fieldText(rows[i].record->category)), i);
+        categoryRuleStale = false;
+    }
+    return firstRowOfCategory.at(foldText(fieldText(rows[row].record->category))) == row;
+}
+
+std::string GearRows::cellText(int row, int column)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    DisplayLock::Hold hold(displayLock);
+    const sPubInfo& r = *rows[row].record;
+    switch (column) {
+    case 0:
+        return sortedByOther || showsCategory(row) ? std::string(fieldText(r.category)) : std::string();
+    case 1:
+        if (r.isGroup())
+            return std::string(r.expanded ? fieldText(r.expandedLabel) : fieldText(r.collapsedLabel));
+        return std::string(fieldText(r.item));
+    case 2:
+        return std::string(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+    case 3:
+        return std::string(fieldText(r.notes));
+    default: {
+        const std::string* text = r.columnTexts ? r.columnTexts->Get(column - 3) : nullptr;
+        return text ? *text : std::string();
+    }
+    }
+}
+
+ColorValue GearRows::cellColor(int row, int column) const
+{
+    if (column == 1 && (isGroupRow(row) || isMemberRow(row)))
+        return currentSettings.groupColor;
+    return row % 2 == 0 ? currentSettings.altColor : currentSettings.backColor;
+}
+
+uint8_t GearRows::sortDirection(int column) const
+{
+    return column >= 0 && column < columnWidthSlots ? sortDirections[column] : 0;
+}
+
+MenuStates GearRows::menuStates(int highlightedCount) const
+{
+    MenuStates states;
+    states.remove = states.modify = highlightedCount > 0;
+    states.save = states.saveAs = states.print = states.exportList = !rows.empty();
+    states.clearSelected = buttonStates.clearSelected;
+    states.hideSelected = hidingSelected || buttonStates.clearSelected;
+    states.hideNonSelected = buttonStates.hideNonSelected;
+    for (int i = 0; i < rowCount() && !(states.selectAll && states.expandAll); ++i) {
+        states.selectAll = states.selectAll || !isChecked(i);
+        states.expandAll = states.expandAll || isGroupRow(i);
+    }
+    states.collapseAll = states.expandAll;
+    states.deleteColumn = states.modifyColumn = !currentSettings.userColumns.empty();
+    return states;
+}
+
+const char* GearRows::hideNonSelectedMenuText() const
+{
+    return hidingNonSelected ? "Show &Non-Selected" : "Hide &Non-Selected";
+}
+
+const char* GearRows::hideSelectedMenuText() const
+{
+    return hidingSelected ? "S&how Selected" : "&Hide Selected";
+}
+
+fs::path GearRows::workingDataFile() const
+{
+    return workingFolder / "GearData.dat";
+}
+
+fs::path GearRows::applicationSettingsFile() const
+{
+    return workingFolder / "Cairnly.ini";
+}
+
+// --- Row mechanics --------------------------------------------------------------------------------
+
+void GearRows::refreshWeight(Row& row)
+{
+    const sPubInfo& r = *row.record;
+    row.weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+}
+
+void GearRows::notifyChanged(int first)
+{
+    if (observer && first < rowCount())
+        observer->rowsChanged(first, rowCount() - 1);
+}
+
+void GearRows::notifyStates()
+{
+    if (observer)
+        observer->statesChanged();
+}
+
+void GearRows::beginReset()
+{
+    if (observer)
+        observer->aboutToReset();
+}
+
+void GearRows::endReset()
+{
+    categoryRuleStale = true;
+    if (observer)
+        observer->reset();
+}
+
+void GearRows::insertRows(int position, std::vector<Row> newRows)
+{
+    if (newRows.empty())
+        return;
+    const int count = static_cast<int>(newRows.size());
+    if (observer)
+        observer->rowsAboutToBeInserted(position, position + count - 1);
+    rows.insert(rows.begin() + position, std::make_move_iterator(newRows.begin()),
+                std::make_move_iterator(newRows.end()));
+    categoryRuleStale = true;
+    if (observer)
+        observer->rowsInserted();
+    // The rows below change colour, and one of them may stop or start showing its category.
+    notifyChanged(position + count);
+}
+
+void GearRows::removeRows(int first, int count)
+{
+    if (count <= 0)
+        return;
+    if (observer)
+        observer->rowsAboutToBeRemoved(first, first + count - 1);
+    rows.erase(rows.begin() + first, rows.begin() + first + count);
+    categoryRuleStale = true;
+    if (observer)
+        observer->rowsRemoved();
+    notifyChanged(first);
+}
+
+int GearRows::insertPosition(const sPubInfo& record) const
+{
+    // Member rows never count: a row placed before a top-level row can never split a group from the
+    // member rows shown beneath it.
+    const std::string_view category = fieldText(record.category);
+    const int n = rowCount();
+    int block = -1;
+    for (int i = 0; i < n && block < 0; ++i) {
+        if (!isMemberRow(i) && equalsNoCase(fieldText(rows[i].record->category), category))
+            block = i;
+    }
+    if (block < 0) {
+        for (int i = 0; i < n; ++i) {
+            if (!isMemberRow(i) && compareNoCase(fieldText(rows[i].record->category), category) >= 0)
+                return i;
+        }
+        return n;
+    }
+    const std::string_view item = fieldText(record.item);
+    for (int i = block; i < n; ++i) {
+        if (isMemberRow(i))
+            continue;
+        const sPubInfo& r = *rows[i].record;
+        if (!equalsNoCase(fieldText(r.category), category) || compareNoCase(fieldText(r.item), item) >= 0)
+            return i;
+    }
+    return n;
+}
+
+int GearRows::insertItemSorted(std::unique_ptr<sPubInfo> record)
+{
+    const int position = insertPosition(*record);
+    Row row;
+    row.checked = record->checked != 0;
+    row.record = std::move(record);
+    refreshWeight(row);
+    std::vector<Row> one;
+    one.push_back(std::move(row));
+    insertRows(position, std::move(one));
+    return position;
+}
+
+std::vector<GearRows::Row> GearRows::memberRowsOf(const sPubInfo& group)
+{
+    std::vector<Row> memberRows;
+    group.members->ForEach([&](const sPubInfo& member) {
+        Row row;
+        row.record = std::make_unique<sPubInfo>(member);
+        row.checked = true;
+        refreshWeight(row);
+        memberRows.push_back(std::move(row));
+    });
+    return memberRows;
+}
+
+void GearRows::expand(int groupRow)
+{
+    sPubInfo& group = *rows[groupRow].record;
+    group.expanded = 1;
+    insertRows(groupRow + 1, memberRowsOf(group));
+    notifyChanged(groupRow);
+}
+
+void GearRows::collapse(int groupRow)
+{
+    sPubInfo* group = rows[groupRow].record.get();
+    group->expanded = 0;
+    // Only the rows that really belong to this group go, however many members it has now.
+    int count = 0;
+    while (groupRow + 1 + count < rowCount() && rows[groupRow + 1 + count].record->isMember &&
+           rows[groupRow + 1 + count].record->parent == group)
+        ++count;
+    removeRows(groupRow + 1, count);
+    notifyChanged(groupRow);
+}
+
+int GearRows::groupRowOf(int memberRow) const
+{
+    const sPubInfo* group = rows[memberRow].record->parent;
+    for (int i = memberRow - 1; i >= 0; --i) {
+        if (rows[i].record.get() == group)
+            return i;
+    }
+    return -1;
+}
+
+sPubInfo* GearRows::memberAt(sPubInfo& group, int walkPosition)
+{
+    sPubInfo* member = group.members->First();
+    for (int i = 1; member && i < walkPosition; ++i)
+        member = group.members->Next();
+    return member;
+}
+
+void GearRows::refreshGroup(int groupRow)
+{
+    updateGroupWeight(*rows[groupRow].record);
+    refreshWeight(rows[groupRow]);
+}
+
+// --- Totals and states ----------------------------------------------------------------------------
+
+void GearRows::updateTotal(bool rewriteLine)
+{
+    // Summed afresh in double and kept in single precision: the total is the sum of the ticked rows
+    // whatever their order, never drifts, and is exactly 0 when nothing is ticked.
+    double exact = 0.0;
+    for (const Row& row : rows) {
+        if (row.checked && !row.record->isMember)
+            exact += row.weight;
+    }
+    const auto sum = static_cast<float>(exact);
+    const bool changed = sum != total || std::signbit(sum) != std::signbit(total);
+    total = sum;
+    if (changed || rewriteLine)
+        totalText = cairnly::totalLine(total, currentSettings.metric);
+    updateCheckDependentStates();
+}
+
+void GearRows::updateCheckDependentStates()
+{
+    buttonStates.clearSelected = static_cast<double>(total) >= smallestCheckedTotal;
+    // While the mode is on its switch must stay reachable, or a list whose ticks all went would be
+    // stuck in it.
+    buttonStates.hideNonSelected = buttonStates.clearSelected || hidingNonSelected;
+}
+
+void GearRows::updateControlStates()
+{
+    const bool any = !rows.empty();
+    buttonStates.remove = buttonStates.modify = buttonStates.print = buttonStates.totals = any;
+    buttonStates.exportList = buttonStates.convert = any;
+    updateCheckDependentStates();
+}
+
+// --- Files ----------------------------------------------------------------------------------------
+
+void GearRows::applySettingsLayout()
+{
+    beginReset();
+    layout = columnLayout(currentSettings, clientWidth);
+    endReset();
+    notifyStates();
+}
+
+void GearRows::insertContents(DataFileContents contents)
+{
+    categoryList = std::move(contents.categories);
+    groupNameList = std::move(contents.groupNames);
+    const bool hiding = hidingNonSelected || hidingSelected;
+
+    struct Loaded
+    {
+        std::string category;
+        std::string item;
+        Row row;
+    };
+    std::vector<Loaded> loaded;
+    loaded.reserve(contents.records.size());
+    for (auto& record : contents.records) {
+        if ((hidingNonSelected && !record->checked) || (hidingSelected && record->checked) ||
+            (hiding && record->isMember))
+            continue;
+        // A top-level record is never a member row, and groups start collapsed.
+        record->isMember = 0;
+        record->expanded = 0;
+        if (record->isGroup())
+            updateGroupWeight(*record);
+        Loaded entry{foldText(fieldText(record->category)), foldText(fieldText(record->item)), Row{}};
+        entry.row.checked = record->checked != 0;
+        entry.row.record = std::move(record);
+        refreshWeight(entry.row);
+        loaded.push_back(std::move(entry));
+    }
+    // Inserting one record after another in category and item order places a record before the equal
+    // ones already there: the same as a stable sort of the records in reverse file order.
+    std::reverse(loaded.begin(), loaded.end());
+    std::stable_sort(loaded.begin(), loaded.end(), [](const Loaded& a, const Loaded& b) {
+        if (const int c = a.category.compare(b.category))
+            return c < 0;
+        return a.item < b.item;
+    });
+    rows.clear();
+    rows.reserve(loaded.size());
+    for (Loaded& entry : loaded)
+        rows.push_back(std::move(entry.row));
+}
+
+std::vector<Message> GearRows::loadData(DataFileContents contents)
+{
+    std::vector<Message> messages = std::move(contents.messages);
+    beginReset();
+    insertContents(std::move(contents));
+    endReset();
+    updateTotal(true);
+    updateControlStates();
+    notifyStates();
+    return messages;
+}
+
+std::vector<Message> GearRows::loadWorkingFile()
+{
+    return loadData(readDataFile(workingDataFile()));
+}
+
+std::optional<Message> GearRows::write(const std::optional<fs::path>& target)
+{
+    recordLastFile(applicationSettingsFile(), dataFile);
+    const fs::path file = target ? *target : workingDataFile();
+
+    for (std::size_t i = 0; i < layout.columns.size() && i < columnWidthSlots; ++i)
+        currentSettings.columnWidths[i] = layout.columns[i].width;
+    if (layout.order.empty()) {
+        std::vector<int32_t> identity(layout.columns.size());
+        std::iota(identity.begin(), identity.end(), 0);
+        currentSettings.columnOrder = identity;
+    } else {
+        currentSettings.columnOrder = std::vector<int32_t>(layout.order.begin(), layout.order.end());
+    }
+    saveSettings(settingsFileFor(file), currentSettings);
+
+    std::vector<const sPubInfo*> topLevel;
+    topLevel.reserve(rows.size());
+    for (Row& row : rows) {
+        if (row.record->isMember)
+            continue;
+        row.record->checked = row.checked ? 1 : 0;
+        topLevel.push_back(row.record.get());
+    }
+    if (auto error = writeDataFile(file, categoryList, topLevel))
+        return Message{*error, "Error", MessageIcon::Exclamation, MessageButtons::Ok};
+    return std::nullopt;
+}
+
+std::optional<Message> GearRows::refusal(const char* action) const
+{
+    if (hidingNonSelected)
+        return important(std::string("Please uncheck the \"Hide Non-Selected Items\" checkbox before ") + action);
+    if (hidingSelected)
+        return important(std::string("Please select the \"Show Selected\" menu item before ") + action);
+    return std::nullopt;
+}
+
+std::optional<Message> GearRows::changeRefusal() const
+{
+    return refusal("changing the list");
+}
+
+std::optional<Message> GearRows::saveRefusal() const
+{
+    return refusal("saving");
+}
+
+std::optional<Message> GearRows::closeRefusal() const
+{
+    return refusal("closing");
+}
+
+std::vector<Message> GearRows::reloadFrom(const fs::path& file, DataFileContents contents)
+{
+    dataFile = file;
+    loadSettings(settingsFileFor(file), currentSettings);
+    layout = columnLayout(currentSettings, clientWidth);
+    return loadData(std::move(contents));
+}
+
+std::vector<Message> GearRows::openFile(const fs::path& file)
+{
+    if (auto refused = refusal("opening a file"))
+        return {*refused};
+    std::error_code ec;
+    if (!fs::exists(file, ec))
+        return {Message{file.string(), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
+    DataFileContents contents = readDataFile(file);
+    if (contents.outcome == DataFileContents::Outcome::Refused)
+        return contents.messages;
+    if (contents.outcome == DataFileContents::Outcome::NotOpened)
+        return {Message{file.string(), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok}};
+    return reloadFrom(file, std::move(contents));
+}
+
+std::vector<Message> GearRows::saveAs(const fs::path& file)
+{
+    if (auto refused = saveRefusal())
+        return {*refused};
+    const fs::path previous = dataFile;
+    dataFile = file;
+    if (auto error = write(file)) {
+        dataFile = previous;
+        return {*error};
+    }
+    return reloadFrom(file, readDataFile(file));
+}
+
+std::vector<Message> GearRows::switchHideMode(bool& mode, bool on, bool otherMode)
+{
+    if (on == mode)
+        return {};
+    if (on && !otherMode) {
+        if (auto error = write())
+            return {*error};
+    }
+    mode = on;
+    return loadWorkingFile();
+}
+
+std::vector<Message> GearRows::setHideNonSelected(bool on)
+{
+    return switchHideMode(hidingNonSelected, on, hidingSelected);
+}
+
+std::vector<Message> GearRows::setHideSelected(bool on)
+{
+    return switchHideMode(hidingSelected, on, hidingNonSelected);
+}
+
+// --- Ticks ----------------------------------------------------------------------------------------
+
+std::optional<Message> GearRows::setChecked(int row, bool checked)
+{
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    if (auto refused = changeRefusal()) {
+        if (observer)
+            observer->rowsChanged(row, row);
+        return refused;
+    }
+    if (isMemberRow(row) || rows[row].checked == checked) {
+        // A member row's box carries no weight and always shows checked again.
+        if (observer)
+            observer->rowsChanged(row, row);
+        return std::nullopt;
+    }
+    rows[row].checked = checked;
+    updateTotal();
+    if (observer)
+        observer->rowsChanged(row, row);
+    notifyStates();
+    return std::nullopt;
+}
+
+std::optional<Message> GearRows::setAllChecked(bool checked)
+{
+    if (auto refused = changeRefusal())
+        return refused;
+    for (Row& row : rows) {
+        if (!row.record->isMember)
+            row.checked = checked;
+    }
+    updateTotal();
+    notifyChanged(0);
+    notifyStates();
+    return std::nullopt;
+}
+
+std::optional<Message> GearRows::selectAll()
+{
+    return setAllChecked(true);
+}
+
+std::optional<Message> GearRows::clearSelected()
+{
+    return setAllChecked(false);
+}
+
+} // namespace cairnly

@@ -1,0 +1,262 @@
+#include "GearRowsSupport.h"
+
+#include "model/Cp1252.h"
+#include "model/DataFile.h"
+#include "model/Numbers.h"
+
+#include <random>
+
+using namespace cairnly;
+using namespace cairnly::testing;
+
+namespace {
+
+const std::vector<std::string> categoryPool = {"Tent", "tent", "Cooking", "Bed", "\xC9t\xE9", "\xE9T\xC9", "Misc"};
+const std::vector<std::string> itemPool = {"Fly", "fly", "Pot", "Stove", "Mat", "Bag", "Cup", "Zip", "a", "B"};
+const std::vector<std::string> weightPool = {"1", "2.5", "0.1", "12", "0.33", "7", "", "abc", "100"};
+
+// The insertion rule as plainly as it can be said, over the top-level rows only: the first row of the
+// same category starts a block; the record goes before the first row of the block whose item is not
+// less; without a block, before the first row whose category is not less.
+std::size_t plainInsertPosition(const std::vector<std::pair<std::string, std::string>>& list,
+                                const std::string& category, const std::string& item)
+{
+    std::size_t a = 0;
+    while (a < list.size() && compareNoCase(list[a].first, category) != 0)
+        ++a;
+    if (a == list.size()) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (compareNoCase(list[i].first, category) >= 0)
+                return i;
+        }
+        return list.size();
+    }
+    std::size_t length = 1;
+    while (a + length < list.size() && compareNoCase(list[a + length].first, category) == 0)
+        ++length;
+    for (std::size_t i = a; i < a + length; ++i) {
+        if (compareNoCase(list[i].second, item) >= 0)
+            return i;
+    }
+    return a + length;
+}
+
+std::string pick(std::mt19937& random, const std::vector<std::string>& pool)
+{
+    return pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(random)];
+}
+
+} // namespace
+
+class RowsRandomTest : public RowsTest
+{
+protected:
+    std::mt19937 random{12345};
+
+    int anyRow()
+    {
+        return rows->rowCount() == 0 ? -1 : std::uniform_int_distribution<int>(0, rows->rowCount() - 1)(random);
+    }
+    int rowOfKind(RowKind kind)
+    {
+        std::vector<int> found;
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            if (rows->kind(i) == kind)
+                found.push_back(i);
+        }
+        return found.empty() ? -1 : found[std::uniform_int_distribution<std::size_t>(0, found.size() - 1)(random)];
+    }
+
+    void checkInvariants(const std::string& step)
+    {
+        SCOPED_TRACE(step);
+        double sum = 0.0;
+        bool anyTicked = false;
+        std::vector<std::string> seen;
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            const sPubInfo& r = rows->record(i);
+            // The category rule, looking at every row above.
+            const std::string category(fieldText(r.category));
+            bool above = false;
+            for (const std::string& s : seen)
+                above = above || equalsNoCase(s, category);
+            seen.push_back(category);
+            if (!rows->otherSort()) {
+                ASSERT_EQ(rows->cellText(i, 0), above ? "" : category) << "row " << i;
+            }
+            if (rows->kind(i) == RowKind::Member) {
+                ASSERT_TRUE(rows->isChecked(i));
+                continue;
+            }
+            if (rows->kind(i) == RowKind::Group) {
+                ASSERT_EQ(fieldText(r.groupWeight), formatFixed(static_cast<double>(groupSum(r)), 2));
+                // An expanded group is followed by exactly its members, in walk order.
+                std::vector<const sPubInfo*> members;
+                r.members->ForEach([&](const sPubInfo& m) { members.push_back(&m); });
+                if (r.expanded) {
+                    for (std::size_t k = 0; k < members.size(); ++k) {
+                        const int memberRow = i + 1 + static_cast<int>(k);
+                        ASSERT_LT(memberRow, rows->rowCount());
+                        ASSERT_EQ(rows->kind(memberRow), RowKind::Member);
+                        ASSERT_TRUE(rows->record(memberRow) == *members[k]);
+                        ASSERT_EQ(rows->record(memberRow).parent, &r);
+                    }
+                }
+                const int next = i + 1 + (r.expanded ? static_cast<int>(members.size()) : 0);
+                if (next < rows->rowCount()) {
+                    ASSERT_NE(rows->kind(next), RowKind::Member) << "stray member row at " << next;
+                }
+            }
+            if (rows->isChecked(i)) {
+                anyTicked = true;
+                sum += readWeight(rows->kind(i) == RowKind::Group ? fieldText(r.groupWeight) : fieldText(r.weight));
+            }
+        }
+        ASSERT_EQ(rows->selectedTotal(), static_cast<float>(sum));
+        if (!anyTicked) {
+            ASSERT_EQ(rows->selectedTotal(), 0.0f);
+        }
+        ASSERT_EQ(rows->buttons().clearSelected, static_cast<double>(static_cast<float>(sum)) >= 0.00001);
+    }
+};
+
+TEST_F(RowsRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
+{
+    for (int round = 0; round < 30; ++round) {
+        std::vector<sPubInfo> records(std::uniform_int_distribution<int>(0, 60)(random));
+        std::vector<std::pair<std::string, std::string>> plain;
+        std::vector<std::string> plainTags;
+        std::vector<const sPubInfo*> pointers;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const std::string category = pick(random, categoryPool);
+            const std::string item = pick(random, itemPool);
+            setFieldText(records[i].category, category);
+            setFieldText(records[i].item, item);
+            setFieldText(records[i].notes, std::to_string(i));
+            pointers.push_back(&records[i]);
+            const std::size_t at = plainInsertPosition(plain, category, item);
+            plain.insert(plain.begin() + static_cast<std::ptrdiff_t>(at), {category, item});
+            plainTags.insert(plainTags.begin() + static_cast<std::ptrdiff_t>(at), std::to_string(i));
+        }
+        folder.write("GearData.dat", formatDataFile({"Tent"}, pointers));
+        rows->loadWorkingFile();
+        ASSERT_EQ(rows->rowCount(), static_cast<int>(records.size()));
+        for (int i = 0; i < rows->rowCount(); ++i)
+            ASSERT_EQ(fieldText(rows->record(i).notes), plainTags[i]) << "round " << round << " row " << i;
+    }
+}
+
+TEST_F(RowsRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
+{
+    rows->addColumn("Where", FormatLeft);
+    rows->addColumn("Why", FormatRight);
+    int groups = 0;
+    for (int step = 0; step < 3000; ++step) {
+        // Adding outweighs deleting so the list grows; a hide mode soon goes off again.
+        static const std::vector<double> weights = {14, 10, 8, 3, 10, 6, 3, 5, 4, 2, 5, 2, 2, 2, 2, 2, 3, 2, 8, 2};
+        int operation = std::discrete_distribution<int>(weights.begin(), weights.end())(random);
+        if ((rows->hideNonSelected() || rows->hideSelected()) && std::uniform_int_distribution<int>(0, 1)(random))
+            operation = rows->hideNonSelected() ? 14 : 15;
+        std::string name = "step " + std::to_string(step) + " op " + std::to_string(operation);
+        switch (operation) {
+        case 0:
+        case 1: {
+            ItemEntry entry;
+            entry.category = pick(random, categoryPool);
+            entry.item = pick(random, itemPool);
+            entry.unitWeight = pick(random, weightPool);
+            entry.multiplier = std::to_string(std::uniform_int_distribution<int>(0, 3)(random));
+            for (int c = 0; c < static_cast<int>(rows->settings().userColumns.size()); ++c)
+                entry.columnTexts.push_back(pick(random, itemPool));
+            rows->addItem(entry, operation == 0 ? AddSource::Command : AddSource::EditorButton);
+            break;
+        }
+        case 2:
+        case 3:
+            if (const int row = anyRow(); row >= 0)
+                rows->setChecked(row, operation == 2);
+            break;
+        case 4: {
+            const int source = rowOfKind(RowKind::Item);
+            const int target = anyRow();
+            if (source < 0)
+                break;
+            const DropReply reply = rows->dropOnRow(source, target);
+            if (std::holds_alternative<CreateGroupRequest>(reply))
+                rows->createGroup(source, target, "G" + std::to_string(++groups), "notes");
+            break;
+        }
+        case 5:
+            rows->toggleGroup(rowOfKind(RowKind::Group));
+            break;
+        case 6:
+            rows->setAllGroups(std::uniform_int_distribution<int>(0, 1)(random) == 1);
+            break;
+        case 7:
+            if (const int row = rowOfKind(RowKind::Member); row >= 0)
+                rows->removeFromGroup(row);
+            break;
+        case 8:
+            if (const int row = anyRow(); row >= 0)
+                rows->deleteRows({row});
+            break;
+        case 9: {
+            std::vector<int> several;
+            for (int k = 0; k < 4; ++k) {
+                if (const int row = anyRow(); row >= 0)
+                    several.push_back(row);
+            }
+            rows->deleteRows(several);
+            break;
+        }
+        case 10:
+            rows->sortByColumn(std::uniform_int_distribution<int>(0, rows->columnCount() - 1)(random));
+            break;
+        case 11:
+            rows->renameCategory(pick(random, categoryPool), pick(random, categoryPool));
+            break;
+        case 12:
+            if (!rows->settings().userColumns.empty() && std::uniform_int_distribution<int>(0, 3)(random) == 0)
+                rows->deleteColumns({0});
+            else
+                rows->addColumn("C" + std::to_string(step), FormatCenter);
+            break;
+        case 13:
+            rows->convert();
+            break;
+        case 14:
+            rows->setHideNonSelected(!rows->hideNonSelected());
+            break;
+        case 15:
+            rows->setHideSelected(!rows->hideSelected());
+            break;
+        case 16:
+            if (!rows->hideNonSelected() && !rows->hideSelected()) {
+                ASSERT_EQ(rows->write(), std::nullopt);
+                rows->loadWorkingFile();
+            }
+            break;
+        case 17:
+            rows->selectAll();
+            break;
+        case 18: {
+            const int row = anyRow();
+            if (row < 0 || rows->kind(row) == RowKind::Group)
+                break;
+            auto setup = rows->modifySetup({row});
+            if (auto* editor = std::get_if<ItemEditorSetup>(&setup)) {
+                editor->entry.unitWeight = pick(random, weightPool);
+                editor->entry.category = pick(random, categoryPool);
+                rows->modifyItem(row, editor->entry);
+            }
+            break;
+        }
+        case 19:
+            rows->clearSelected();
+            break;
+        }
+        checkInvariants(name);
+        if (HasFatalFailure())
+            return;
+    }
+}
