@@ -1,0 +1,35 @@
+#include "Text.h"
+
+#include "model/Cp1252.h"
+
+QString fromCp1252(std::string_view text)
+{
+    return QString::fromStdString(cairnly::toUtf8(text));
+}
+
+std::string toCp1252(const QString& text)
+{
+    if (auto whole = cairnly::fromUtf8(text.toStdString()))
+        return *whole;
+    // Only pasted or programmatic text can get here: what has no form is left out.
+    std::string out;
+    for (const char32_t c : text.toStdU32String()) {
+        if (const auto converted = cairnly::fromUtf8(QString::fromUcs4(&c, 1).toStdString()))
+            out += *converted;
+    }
+    return out;
+}
+
+QString messageText(const std::string& utf8)
+{
+    return QString::fromStdString(utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QValidator::State Cp1252Validator::validate(QString& input, int&) const
+{
+    for (const char32_t c : input.toStdU32String()) {
+        if (!cairnly::hasCp1252Form(c))
+            return Invalid;
+    }
+    return Acceptable;
+}

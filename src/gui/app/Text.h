@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QValidator>
+
+#include <string>
+#include <string_view>
+
+// Texts cross between the core's Windows-1252 and Qt's UTF-16 here only.
+QString fromCp1252(std::string_view text);
+// Characters without a Windows-1252 form never get this far: the edit fields refuse them.
+std::string toCp1252(const QString& text);
+// A message text as a message box shows it: "\r\n" becomes a plain line break.
+QString messageText(const std::string& utf8);
+
+// Refuses characters that have no Windows-1252 form, so what is shown is what is stored.
+class Cp1252Validator : public QValidator
+{
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};

@@ -1,0 +1,73 @@
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+
+#include <gtest/gtest.h>
+
+void ScriptedPrompts::show(QWidget*, const cairnly::Message& message)
+{
+    shown.push_back(message);
+}
+
+bool ScriptedPrompts::ask(QWidget*, const cairnly::Message& question)
+{
+    shown.push_back(question);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << question.text;
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::openFileName(QWidget*, const FileDialogSpec& spec)
+{
+    fileDialogs.push_back(spec);
+    if (fileNames.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << spec.title.toStdString();
+        return std::nullopt;
+    }
+    auto name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+std::optional<QString> ScriptedPrompts::saveFileName(QWidget* parent, const FileDialogSpec& spec)
+{
+    return openFileName(parent, spec);
+}
+
+std::optional<QString> ScriptedPrompts::inputText(QWidget*, const QString& caption, const QString&, int)
+{
+    if (inputs.empty()) {
+        ADD_FAILURE() << "unexpected input dialog: " << caption.toStdString();
+        return std::nullopt;
+    }
+    auto text = inputs.front();
+    inputs.pop_front();
+    return text;
+}
+
+int ScriptedRunner::run(QDialog& dialog)
+{
+    ran.push_back(dialog.objectName());
+    if (steps.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
+        return QDialog::Rejected;
+    }
+    Step step = std::move(steps.front());
+    steps.pop_front();
+    return step(dialog);
+}
+
+int press(QDialog& dialog, const char* buttonName)
+{
+    auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    if (!button) {
+        ADD_FAILURE() << "no button " << buttonName << " in " << dialog.objectName().toStdString();
+        return QDialog::Rejected;
+    }
+    button->click(); // works on a dialog that was never shown, as under the scripted runner
+    return dialog.result();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/DialogRunner.h"
+#include "app/Prompts.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Prompts that answer from a script and remember what was shown. A question or file dialog without a
+// scripted answer fails the test and answers No or Cancel.
+class ScriptedPrompts : public Prompts
+{
+public:
+    std::vector<cairnly::Message> shown; // messages and questions, in order
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> fileNames;
+    std::deque<std::optional<QString>> inputs;
+    std::vector<FileDialogSpec> fileDialogs;
+
+    void show(QWidget* parent, const cairnly::Message& message) override;
+    bool ask(QWidget* parent, const cairnly::Message& question) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
+                                     int maxLength) override;
+};
+
+// Runs each dialog through the next scripted step instead of a modal loop. A step fills the dialog,
+// presses its buttons and returns the dialog's result; a dialog without a step fails the test.
+class ScriptedRunner : public DialogRunner
+{
+public:
+    using Step = std::function<int(QDialog&)>;
+    std::deque<Step> steps;
+    std::vector<QString> ran; // object names of the dialogs run, in order
+
+    int run(QDialog& dialog) override;
+};
+
+// Presses the dialog's button with this object name and returns the dialog's result then.
+int press(QDialog& dialog, const char* buttonName);
