@@ -1,11 +1,8 @@
 #pragma once
 
-// Pieces for writing out the expected bytes of data files in tests, and a temporary folder.
-#include <cstdlib>
-#include <filesystem>
+// Pieces for writing out the expected bytes of data files in tests.
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace cairnly::test {
 
@@ -46,28 +43,5 @@ inline const std::string count1("\1\0\0\0", 4);
 inline const std::string count2("\2\0\0\0", 4);
 inline const std::string countMinus1("\xFF\xFF\xFF\xFF", 4);
 inline const std::string countHuge("\xFF\xFF\xFF\x7F", 4);
-
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "cairnly-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        path = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ignored);
-        std::filesystem::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::filesystem::path path;
-};
 
 } // namespace cairnly::test

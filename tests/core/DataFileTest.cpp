@@ -1,5 +1,6 @@
 #include "model/DataFile.h"
 #include "DataFileBytes.h"
+#include "ScratchFolder.h"
 #include "model/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -130,8 +131,8 @@ TEST(DataFileWrite, ColumnTextsAreWrittenInTheOrderTheyWereAdded)
 
 TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
 {
-    TempFolder folder;
-    const fs::path file = folder.path / "GearData.dat";
+    ScratchFolder folder;
+    const fs::path file = folder.path() / "GearData.dat";
     std::ofstream(file) << "old";
     std::vector<std::unique_ptr<sPubInfo>> rows;
     rows.push_back(makeItem("Tent", "Fly", "1"));
@@ -147,11 +148,11 @@ TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
 
 TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
 {
-    TempFolder folder;
-    const fs::path file = folder.path / "GearData.dat";
+    ScratchFolder folder;
+    const fs::path file = folder.path() / "GearData.dat";
     std::ofstream(file) << "old";
-    fs::permissions(folder.path, fs::perms::owner_read | fs::perms::owner_exec);
-    if (access(folder.path.c_str(), W_OK) == 0)
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (access(folder.path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "folder permissions do not bind this user (root)";
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
     EXPECT_EQ(readWholeFile(file), "old");
@@ -159,8 +160,8 @@ TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
 
 TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
 {
-    TempFolder folder;
-    const fs::path file = folder.path / "GearData.dat";
+    ScratchFolder folder;
+    const fs::path file = folder.path() / "GearData.dat";
     std::ofstream(file) << "old";
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -173,19 +174,19 @@ TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(error, std::generic_category().message(EFBIG));
     EXPECT_EQ(readWholeFile(file), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1); // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1); // no temporary left
 }
 
 TEST(DataFileRead, AMissingFileGivesTheDefaultCategoriesAndNothingElse)
 {
-    TempFolder folder;
-    const DataFileContents c = readDataFile(folder.path / "GearData.dat");
+    ScratchFolder folder;
+    const DataFileContents c = readDataFile(folder.path() / "GearData.dat");
     EXPECT_EQ(c.outcome, DataFileContents::Outcome::NotOpened);
     EXPECT_EQ(c.categories, (std::vector<std::string>{"Sleeping", "Tent", "Clothes", "Rain Gear", "Miscellaneous",
                                                       "First Aid", "Cooking", "Backpacks"}));
     EXPECT_TRUE(c.records.empty());
     EXPECT_TRUE(c.messages.empty());
-    EXPECT_EQ(readDataFile(folder.path).outcome, DataFileContents::Outcome::NotOpened); // a folder
+    EXPECT_EQ(readDataFile(folder.path()).outcome, DataFileContents::Outcome::NotOpened); // a folder
 }
 
 TEST(DataFileRead, RefusesAFileWithoutCairnlyAndAVersion3File)

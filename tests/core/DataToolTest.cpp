@@ -1,5 +1,6 @@
 // Runs the built cairnly-data in a temporary folder.
 #include "DataFileBytes.h"
+#include "ScratchFolder.h"
 #include "model/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -27,24 +28,24 @@ protected:
     ToolRun run(const std::string& arguments)
     {
         const std::string command =
-            "cd '" + folder.path.string() + "' && '" CAIRNLY_DATA_TOOL "' " + arguments + " >stdout.txt 2>stderr.txt";
+            "cd '" + folder.path().string() + "' && '" CAIRNLY_DATA_TOOL "' " + arguments + " >stdout.txt 2>stderr.txt";
         const int raw = std::system(command.c_str());
         ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("stdout.txt"), read("stderr.txt")};
-        fs::remove(folder.path / "stdout.txt");
-        fs::remove(folder.path / "stderr.txt");
+        fs::remove(folder.path() / "stdout.txt");
+        fs::remove(folder.path() / "stderr.txt");
         return result;
     }
 
     void write(const std::string& name, const std::string& bytes)
     {
-        std::ofstream(folder.path / name, std::ios::binary) << bytes;
+        std::ofstream(folder.path() / name, std::ios::binary) << bytes;
     }
 
-    std::string read(const std::string& name) { return readWholeFile(folder.path / name).value_or("<missing>"); }
+    std::string read(const std::string& name) { return readWholeFile(folder.path() / name).value_or("<missing>"); }
 
-    bool exists(const std::string& name) { return fs::exists(folder.path / name); }
+    bool exists(const std::string& name) { return fs::exists(folder.path() / name); }
 
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 // Two categories, an item with two texts and an expanded group whose members stand Stove, Pot in the file.

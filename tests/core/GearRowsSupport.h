@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 #include "rows/GearRows.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +76,7 @@ private:
 class RowsTest : public ::testing::Test
 {
 protected:
-    TempFolder folder;
+    ScratchFolder folder;
     ShadowObserver observer;
     std::unique_ptr<GearRows> rows;
 
