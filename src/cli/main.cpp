@@ -2,6 +2,8 @@
 #include "DataJson.h"
 
 #include "model/AtomicFile.h"
+#include "model/Cp1252.h"
+#include "rows/GearRows.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,6 +24,7 @@ Commands:
   dump FILE        Print the gear data file FILE as JSON.
   make JSON OUT    Write the JSON (in the form dump prints) to OUT as a gear data
                    file of the current format (Version 5.9).
+  list FILE        Print the gear list FILE as the window shows it after Open.
   --help           Show this text.
 
 dump prints {"format", "categories", "rows", "messages"}. "format" is "5.9",
@@ -36,6 +39,12 @@ must have a Windows-1252 form and fit its field: category 20 characters, item
 40, unitWeight, weight and groupWeight 9, notes 50, multiplier 4, the labels 42,
 a column text 50. When the JSON is not right, make names the place and writes
 nothing. For any file make wrote, make of its dump gives back the same bytes.
+
+list reads FILE with the settings file beside it (FILE's name with ".ini"), which
+gives the units and the user columns. It prints one line per row: "[x]" for a
+ticked row or "[ ]", then the text of every column in the order of the columns
+(Category, Item, Weight, Notes, then the user columns), separated by tabs; then
+the total line. Groups are shown collapsed. Texts are UTF-8.
 
 Exit status: 0 done, 1 a file could not be read or written, was refused or did
 not fit, 2 wrong use.
@@ -101,6 +110,44 @@ int make(const std::vector<std::string>& arguments)
     return 0;
 }
 
+// What the list window would say about a file it refused, on one line.
+int failMessages(const std::string& file, const std::vector<Message>& messages)
+{
+    std::string reason = "refused";
+    if (!messages.empty()) {
+        const Message& first = messages.front();
+        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
+        reason = first.text == file ? first.caption : first.text;
+    }
+    return fail(file + ": " + reason);
+}
+
+int list(const std::vector<std::string>& arguments)
+{
+    const std::filesystem::path file = arguments[0];
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
+    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
+    GearRows rows(folder, file, Settings{});
+    const std::vector<Message> messages = rows.openFile(file);
+    if (!messages.empty())
+        return failMessages(arguments[0], messages);
+
+    std::string out;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        out += rows.isChecked(row) ? "[x]" : "[ ]";
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            out += '\t';
+            out += toUtf8(rows.cellText(row, column));
+        }
+        out += '\n';
+    }
+    out += rows.totalLine();
+    out += '\n';
+    std::cout << out;
+    return 0;
+}
+
 struct Command
 {
     const char* name;
@@ -111,6 +158,7 @@ struct Command
 constexpr Command commands[] = {
     {"dump", 1, dump},
     {"make", 2, make},
+    {"list", 1, list},
 };
 
 } // namespace

@@ -1,52 +1,11 @@
 // Runs the built cairnly-data in a temporary folder.
-#include "DataFileBytes.h"
-#include "ScratchFolder.h"
-#include "model/AtomicFile.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sys/wait.h>
+#include "DataTool.h"
 
 using namespace cairnly;
 using namespace cairnly::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct ToolRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class DataTool : public ::testing::Test
-{
-protected:
-    ToolRun run(const std::string& arguments)
-    {
-        const std::string command =
-            "cd '" + folder.path().string() + "' && '" CAIRNLY_DATA_TOOL "' " + arguments + " >stdout.txt 2>stderr.txt";
-        const int raw = std::system(command.c_str());
-        ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("stdout.txt"), read("stderr.txt")};
-        fs::remove(folder.path() / "stdout.txt");
-        fs::remove(folder.path() / "stderr.txt");
-        return result;
-    }
-
-    void write(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(folder.path() / name, std::ios::binary) << bytes;
-    }
-
-    std::string read(const std::string& name) { return readWholeFile(folder.path() / name).value_or("<missing>"); }
-
-    bool exists(const std::string& name) { return fs::exists(folder.path() / name); }
-
-    ScratchFolder folder;
-};
 
 // Two categories, an item with two texts and an expanded group whose members stand Stove, Pot in the file.
 const Image fly{"Tent", "Fly", "12.5", "25.00", "green", 1, "2"};
@@ -257,7 +216,8 @@ TEST_F(DataTool, ExplainsItsUse)
     EXPECT_EQ(help.out.rfind("Usage: cairnly-data COMMAND", 0), 0u);
     EXPECT_NE(help.out.find("dump FILE"), std::string::npos);
     EXPECT_NE(help.out.find("make JSON OUT"), std::string::npos);
-    for (const char* wrong : {"", "list", "dump", "make a.json"}) {
+    EXPECT_NE(help.out.find("list FILE"), std::string::npos);
+    for (const char* wrong : {"", "list", "list a.dat b.dat", "dump", "make a.json"}) {
         const ToolRun r = run(wrong);
         EXPECT_EQ(r.status, 2) << wrong;
         EXPECT_EQ(r.out, "") << wrong;
