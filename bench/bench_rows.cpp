@@ -1,0 +1,309 @@
+// The list operations on a large list: 100,000 rows, every tenth a group of three members, every record
+// with the texts of two user columns. A plain read of the file's bytes is the yardstick for loading.
+#include "model/AtomicFile.h"
+#include "model/DataFile.h"
+#include "rows/GearRows.h"
+#include "settings/SettingsStore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace cairnly;
+namespace fs = std::filesystem;
+
+constexpr int rowCount = 100000;
+constexpr int groupEvery = 10;
+constexpr int membersPerGroup = 3;
+constexpr int screenRows = 40;
+
+std::unique_ptr<sPubInfo> makeItem(int n)
+{
+    auto r = std::make_unique<sPubInfo>();
+    const std::string number = std::to_string(n);
+    setFieldText(r->category, defaultCategories()[static_cast<std::size_t>(n) % defaultCategories().size()]);
+    setFieldText(r->item, "Item number " + number);
+    // Weights from 0.1 to 99.9, so a weight sort has real work to do.
+    const std::string unit = std::to_string((n * 37) % 999 / 10) + "." + std::to_string(n % 10);
+    setFieldText(r->unitWeight, unit);
+    setFieldText(r->multiplier, "1");
+    computeWeight(*r);
+    setFieldText(r->notes, "Bought in spring, fits in the side pocket");
+    r->checked = static_cast<uint8_t>(n % 2);
+    r->columnTexts = std::make_unique<CMMIList<std::string>>();
+    r->columnTexts->Add(std::make_unique<std::string>("Colour " + number));
+    r->columnTexts->Add(std::make_unique<std::string>("Bag " + std::to_string(n % 7)));
+    return r;
+}
+
+std::unique_ptr<sPubInfo> makeRecord(int n)
+{
+    auto record = makeItem(n);
+    if (n % groupEvery != 0)
+        return record;
+    const std::string name = "Group " + std::to_string(n);
+    setFieldText(record->item, name);
+    setFieldText(record->unitWeight, "");
+    setFieldText(record->weight, "");
+    setFieldText(record->collapsedLabel, "+ " + name);
+    setFieldText(record->expandedLabel, "- " + name);
+    record->members = std::make_unique<CMMIList<sPubInfo>>();
+    for (int m = 0; m < membersPerGroup; ++m) {
+        auto member = makeItem(n * 10 + m + 1);
+        member->isMember = 1;
+        member->parent = record.get();
+        record->members->Add(std::move(member));
+    }
+    updateGroupWeight(*record);
+    return record;
+}
+
+// The working file and its settings, written once into a temporary working folder.
+struct WorkingFolder
+{
+    fs::path folder;
+    fs::path file;
+
+    WorkingFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "cairnly-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        folder = pattern;
+        file = folder / "GearData.dat";
+
+        std::vector<std::unique_ptr<sPubInfo>> records;
+        std::vector<const sPubInfo*> rows;
+        for (int n = 0; n < rowCount; ++n) {
+            records.push_back(makeRecord(n));
+            rows.push_back(records.back().get());
+        }
+        if (const auto error = writeDataFile(file, defaultCategories(), rows)) {
+            std::fprintf(stderr, "cannot write %s: %s\n", file.c_str(), error->c_str());
+            std::exit(1);
+        }
+        Settings settings;
+        settings.userColumns = {{"Colour", FormatLeft, 4}, {"Bag", FormatRight, 5}};
+        if (const auto error = saveSettings(settingsFileFor(file), settings)) {
+            std::fprintf(stderr, "cannot write the settings: %s\n", error->c_str());
+            std::exit(1);
+        }
+    }
+
+    ~WorkingFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+};
+
+WorkingFolder& working()
+{
+    static WorkingFolder instance;
+    return instance;
+}
+
+// A list opened from the working folder, as the program's Open leaves it.
+std::unique_ptr<GearRows> openList(benchmark::State& state)
+{
+    auto rows = std::make_unique<GearRows>(working().folder, working().file, Settings{});
+    if (!rows->openFile(working().file).empty() || rows->rowCount() != rowCount || rows->columnCount() != 6)
+        state.SkipWithError("the list did not load whole");
+    return rows;
+}
+
+// The first row of the given kind at or after the row.
+int rowOfKind(const GearRows& rows, RowKind kind, int from)
+{
+    for (int i = from; i < rows.rowCount(); ++i) {
+        if (rows.kind(i) == kind)
+            return i;
+    }
+    return -1;
+}
+
+std::size_t screenful(GearRows& rows, int first)
+{
+    std::size_t characters = 0;
+    for (int row = first; row < first + screenRows; ++row) {
+        for (int column = 0; column < rows.columnCount(); ++column)
+            characters += rows.cellText(row, column).size();
+    }
+    return characters;
+}
+
+void BM_PlainRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::optional<std::string> bytes = readWholeFile(working().file);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+void BM_OpenFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto rows = std::make_unique<GearRows>(working().folder, working().file, Settings{});
+        state.ResumeTiming();
+        rows->openFile(working().file);
+        state.PauseTiming();
+        if (rows->rowCount() != rowCount)
+            state.SkipWithError("the list did not load whole");
+        rows.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_LoadWorkingFile(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        rows->loadWorkingFile();
+        benchmark::DoNotOptimize(rows->rowCount());
+    }
+}
+
+void BM_Tick(benchmark::State& state)
+{
+    auto rows = openList(state);
+    const int row = rowOfKind(*rows, RowKind::Item, rowCount / 2);
+    bool checked = rows->isChecked(row);
+    for (auto _ : state) {
+        checked = !checked;
+        rows->setChecked(row, checked);
+    }
+    benchmark::DoNotOptimize(rows->totalLine());
+}
+
+// The screenful that is shown first after the rows changed: the category rule works out afresh.
+void BM_ScreenfulAfterChange(benchmark::State& state)
+{
+    auto rows = openList(state);
+    const int first = static_cast<int>(state.range(0));
+    const int group = rowOfKind(*rows, RowKind::Group, 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows->toggleGroup(group);
+        rows->toggleGroup(group);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(screenful(*rows, first));
+    }
+}
+
+void BM_ScreenfulSteady(benchmark::State& state)
+{
+    auto rows = openList(state);
+    const int first = static_cast<int>(state.range(0));
+    screenful(*rows, first);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(screenful(*rows, first));
+}
+
+void BM_ExpandAll(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        rows->setAllGroups(false);
+        state.PauseTiming();
+        if (rows->rowCount() != rowCount + rowCount / groupEvery * membersPerGroup)
+            state.SkipWithError("not every group expanded");
+        rows->setAllGroups(true);
+        state.ResumeTiming();
+    }
+}
+
+void BM_CollapseAll(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows->setAllGroups(false);
+        state.ResumeTiming();
+        rows->setAllGroups(true);
+    }
+    if (rows->rowCount() != rowCount)
+        state.SkipWithError("not every group collapsed");
+}
+
+// From category order, as the list stands after loading.
+void BM_SortByWeight(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows->sortByColumn(0);
+        state.ResumeTiming();
+        rows->sortByColumn(2);
+    }
+}
+
+// From weight order back to category order.
+void BM_SortByCategory(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows->sortByColumn(2);
+        state.ResumeTiming();
+        rows->sortByColumn(0);
+    }
+}
+
+void BM_DeleteOneRow(benchmark::State& state)
+{
+    auto rows = openList(state);
+    ItemEntry entry;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int row = rowOfKind(*rows, RowKind::Item, rowCount / 2);
+        const sPubInfo& r = rows->record(row);
+        entry.category = fieldText(r.category);
+        entry.item = fieldText(r.item);
+        entry.unitWeight = fieldText(r.unitWeight);
+        entry.multiplier = fieldText(r.multiplier);
+        entry.columnTexts = {"Colour", "Bag"};
+        state.ResumeTiming();
+        rows->deleteRows({row});
+        state.PauseTiming();
+        // The same item comes back, so every round deletes from a list of the same size.
+        rows->addItem(entry, AddSource::Command);
+        state.ResumeTiming();
+    }
+}
+
+// Alternately to grams and back to ounces.
+void BM_Convert(benchmark::State& state)
+{
+    auto rows = openList(state);
+    for (auto _ : state) {
+        if (rows->convert())
+            state.SkipWithError("the list was not converted");
+    }
+}
+
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWorkingFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScreenfulAfterChange)
+    ->Arg(0)
+    ->Arg(rowCount / 2)
+    ->Arg(rowCount - screenRows)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScreenfulSteady)->Arg(0)->Arg(rowCount / 2)->Arg(rowCount - screenRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExpandAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CollapseAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByWeight)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByCategory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteOneRow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert)->Unit(benchmark::kMillisecond);
+
+} // namespace
