@@ -60,13 +60,15 @@ const sPubInfo& GearRows::record(int row) const
 bool GearRows::showsCategory(int row)
 {
     if (categoryRuleStale) {
-        firstRowOfCategory.clear();
-        firstRowOfCategory.reserve(rows.size());
-        for (int i = 0; i < rowCount(); ++i)
-            firstRowOfCategory.emplace(foldText(fieldText(rows[i].record->category)), i);
+        firstRowOfCategoryKey.assign(categoryKeys.size(), -1);
+        for (int i = 0; i < rowCount(); ++i) {
+            int& first = firstRowOfCategoryKey[static_cast<std::size_t>(rows[i].categoryKey)];
+            if (first < 0)
+                first = i;
+        }
         categoryRuleStale = false;
     }
-    return firstRowOfCategory.at(foldText(fieldText(rows[row].record->category))) == row;
+    return firstRowOfCategoryKey[static_cast<std::size_t>(rows[row].categoryKey)] == row;
 }
 
 std::string GearRows::cellText(int row, int column)
@@ -148,6 +150,18 @@ void GearRows::refreshWeight(Row& row)
 {
     const sPubInfo& r = *row.record;
     row.weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+}
+
+int GearRows::categoryKeyOfFolded(std::string folded)
+{
+    const auto [entry, added] = categoryKeys.try_emplace(std::move(folded), static_cast<int>(categoryKeys.size()));
+    return entry->second;
+}
+
+// Every row's key must follow its record's category: rows are made through here and renames call it.
+void GearRows::refreshCategoryKey(Row& row)
+{
+    row.categoryKey = categoryKeyOfFolded(foldText(fieldText(row.record->category)));
 }
 
 void GearRows::notifyChanged(int first)
@@ -240,6 +254,7 @@ int GearRows::insertItemSorted(std::unique_ptr<sPubInfo> record)
     row.checked = record->checked != 0;
     row.record = std::move(record);
     refreshWeight(row);
+    refreshCategoryKey(row);
     std::vector<Row> one;
     one.push_back(std::move(row));
     insertRows(position, std::move(one));
@@ -254,6 +269,7 @@ std::vector<GearRows::Row> GearRows::memberRowsOf(const sPubInfo& group)
         row.record = std::make_unique<sPubInfo>(member);
         row.checked = true;
         refreshWeight(row);
+        refreshCategoryKey(row);
         memberRows.push_back(std::move(row));
     });
     return memberRows;
@@ -388,8 +404,12 @@ void GearRows::insertContents(DataFileContents contents)
     });
     rows.clear();
     rows.reserve(loaded.size());
-    for (Loaded& entry : loaded)
+    // Every row is new, so the numbering can start afresh.
+    categoryKeys.clear();
+    for (Loaded& entry : loaded) {
+        entry.row.categoryKey = categoryKeyOfFolded(std::move(entry.category));
         rows.push_back(std::move(entry.row));
+    }
 }
 
 std::vector<Message> GearRows::loadData(DataFileContents contents)

@@ -242,11 +242,15 @@ private:
         std::unique_ptr<sPubInfo> record;
         bool checked = false;
         float weight = 0; // the weight shown, as the total and the weight sort read it
+        // The category, folded and numbered: the category rule then scans the rows alone, not every record.
+        int categoryKey = 0;
     };
 
     bool isGroupRow(int row) const { return rows[row].record->isGroup(); }
     bool isMemberRow(int row) const { return rows[row].record->isMember != 0; }
     void refreshWeight(Row& row);
+    int categoryKeyOfFolded(std::string folded);
+    void refreshCategoryKey(Row& row);
     void refreshGroup(int groupRow);
     void notifyChanged(int first);
     void notifyStates();
@@ -297,8 +301,10 @@ private:
     bool hidingSelected = false;
     ButtonStates buttonStates;
 
-    // The first row showing each category (folded), rebuilt after the rows change.
-    std::unordered_map<std::string, int> firstRowOfCategory;
+    // The numbers of the folded categories met so far, and the first row of each number, rebuilt after the
+    // rows change.
+    std::unordered_map<std::string, int> categoryKeys;
+    std::vector<int> firstRowOfCategoryKey;
     bool categoryRuleStale = true;
 
     DisplayLock displayLock;

@@ -651,8 +651,10 @@ void GearRows::renameCategory(const std::string& oldName, const std::string& new
         return;
     for (Row& row : rows) {
         sPubInfo& r = *row.record;
-        if (fieldText(r.category) == oldName)
+        if (fieldText(r.category) == oldName) {
             setFieldText(r.category, newName);
+            refreshCategoryKey(row);
+        }
         if (r.isGroup()) {
             r.members->ForEach([&](sPubInfo& member) {
                 if (fieldText(member.category) == oldName)
@@ -660,6 +662,7 @@ void GearRows::renameCategory(const std::string& oldName, const std::string& new
             });
         }
     }
+    categoryRuleStale = true;
     sortByColumn(0);
 }
 
