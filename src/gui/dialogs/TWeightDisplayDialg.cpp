@@ -1,0 +1,57 @@
+#include "TWeightDisplayDialg.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+TWeightDisplayDialg::TWeightDisplayDialg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("weightDisplayDialog"));
+    setWindowTitle(QStringLiteral("Cairnly"));
+    setModal(true);
+
+    auto* explanation =
+        new QLabel(QStringLiteral("This dialog will appear this one time only.\n\n"
+                                  "Please select the way you wish to have your gear weights displayed:\n\n"
+                                  "Metric (gm/kg) or Non-Metric (oz/lb).\n\n"
+                                  "NOTE: If you have used previous versions of this application, make the selection "
+                                  "based on the way your weights ARE CURRENTLY DISPLAYED."),
+                   this);
+    explanation->setObjectName(QStringLiteral("explanationLabel"));
+    explanation->setTextFormat(Qt::PlainText);
+    explanation->setWordWrap(true);
+
+    auto* units = new QGroupBox(QStringLiteral("Display my Gear Weights as"), this);
+    metricButton = new QRadioButton(QStringLiteral("Metric"), units);
+    metricButton->setObjectName(QStringLiteral("metricRadioButton"));
+    nonMetricButton = new QRadioButton(QStringLiteral("Non-Metric"), units);
+    nonMetricButton->setObjectName(QStringLiteral("nonMetricRadioButton"));
+    nonMetricButton->setChecked(true);
+    auto* unitsLayout = new QVBoxLayout(units);
+    unitsLayout->addWidget(metricButton);
+    unitsLayout->addWidget(nonMetricButton);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addWidget(units);
+    layout->addLayout(buttons);
+    // Wide enough that the long note wraps into a few lines rather than a tall column.
+    setMinimumWidth(420);
+}
+
+bool TWeightDisplayDialg::metricChosen() const
+{
+    return !nonMetricButton->isChecked();
+}

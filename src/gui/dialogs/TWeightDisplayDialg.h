@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QRadioButton;
+
+// The one-time choice of weight units at the first start. "Non-Metric" is selected when it opens.
+class TWeightDisplayDialg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TWeightDisplayDialg(QWidget* parent = nullptr);
+
+    // The units flag the choice gives: true for grams and kilograms.
+    bool metricChosen() const;
+
+private:
+    QRadioButton* metricButton = nullptr;
+    QRadioButton* nonMetricButton = nullptr;
+};
