@@ -1,0 +1,83 @@
+#include "TCreateGroupDialog.h"
+
+#include "app/Prompts.h"
+#include "app/Text.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* limitedEdit(const char* objectName, int maxLength, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new Cp1252Validator(edit));
+    return edit;
+}
+
+} // namespace
+
+TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem,
+                                       Prompts& prompts, QWidget* parent)
+    : QDialog(parent), nameProblem(std::move(nameProblem)), prompts(prompts)
+{
+    setObjectName(QStringLiteral("createGroupDialog"));
+    setWindowTitle(QStringLiteral("Create Group"));
+    setModal(true);
+
+    // One arg() call for both names, so a "%2" typed into the first never takes the second's place.
+    auto* prompt = new QLabel(QStringLiteral("If you would like to add \"%1\" and \"%2\" to a group, enter a group "
+                                             "name below, and click OK")
+                                  .arg(fromCp1252(request.draggedItem), fromCp1252(request.targetItem)),
+                              this);
+    prompt->setObjectName(QStringLiteral("promptLabel"));
+    prompt->setTextFormat(Qt::PlainText);
+    prompt->setWordWrap(true);
+
+    nameEdit = limitedEdit("groupNameEdit", 40, this);
+    notesEdit = limitedEdit("groupNotesEdit", 50, this);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Group Name:"), nameEdit);
+    fields->addRow(QStringLiteral("Group Notes:"), notesEdit);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TCreateGroupDialog::accept);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addSpacing(6);
+    layout->addLayout(fields);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setMinimumWidth(440);
+}
+
+void TCreateGroupDialog::accept()
+{
+    const std::string name = toCp1252(nameEdit->text());
+    if (nameProblem) {
+        if (const auto problem = nameProblem(name)) {
+            prompts.show(this, *problem);
+            if (name.empty())
+                nameEdit->setFocus();
+            return;
+        }
+    }
+    xfer = {name, toCp1252(notesEdit->text())};
+    QDialog::accept();
+}
