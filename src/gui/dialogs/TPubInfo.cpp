@@ -1,0 +1,282 @@
+#include "TPubInfo.h"
+
+#include "app/Prompts.h"
+#include "app/Text.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using cairnly::ItemEntry;
+using cairnly::Message;
+
+namespace {
+
+QLineEdit* limitedEdit(const char* objectName, int maxLength, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new Cp1252Validator(edit));
+    return edit;
+}
+
+QPushButton* button(const char* text, const char* objectName, QWidget* parent)
+{
+    auto* pushButton = new QPushButton(QString::fromLatin1(text), parent);
+    pushButton->setObjectName(QString::fromLatin1(objectName));
+    return pushButton;
+}
+
+// Short fields such as the weight get room for their own characters, not the whole row.
+void fitToCharacters(QLineEdit* edit, int characters)
+{
+    const QFontMetrics metrics(edit->font());
+    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * characters + 16);
+}
+
+// Shows the message or asks the question; true when the caller may go on.
+bool passes(const std::optional<Message>& problem, Prompts& prompts, QWidget* parent)
+{
+    if (!problem)
+        return true;
+    if (problem->buttons == cairnly::MessageButtons::YesNo)
+        return prompts.ask(parent, *problem);
+    prompts.show(parent, *problem);
+    return false;
+}
+
+} // namespace
+
+TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks, Prompts& prompter, QWidget* parent)
+    : QDialog(parent), mode(editorMode), hooks(std::move(editorHooks)), prompts(prompter), categories(xfer.categories),
+      columnHeadings(xfer.columnHeadings), columnSlots(xfer.entry.columnTexts)
+{
+    setObjectName(QStringLiteral("itemEditor"));
+    setWindowTitle(QStringLiteral("Gear Information"));
+    setModal(true);
+    columnSlots.resize(columnHeadings.size());
+
+    categoryBox = new QComboBox(this);
+    categoryBox->setObjectName(QStringLiteral("categoryComboBox"));
+    categoryBox->setEditable(false);
+    for (const auto& category : categories)
+        categoryBox->addItem(fromCp1252(category));
+    itemEdit = limitedEdit("itemEdit", 40, this);
+    weightEdit = limitedEdit("weightEdit", 9, this);
+    fitToCharacters(weightEdit, 10);
+    convertButton = button("", "convertButton", this);
+    multiplierEdit = limitedEdit("multiplierEdit", 4, this);
+    fitToCharacters(multiplierEdit, 5);
+    notesEdit = limitedEdit("notesEdit", 50, this);
+
+    auto* columnsLabel =
+        new QLabel(QStringLiteral("Custom Column(s) text. Click column title, then enter text below"), this);
+    columnsLabel->setObjectName(QStringLiteral("columnsLabel"));
+    columnsLabel->setWordWrap(true);
+    columnList = new QListWidget(this);
+    columnList->setObjectName(QStringLiteral("columnListWidget"));
+    columnList->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const auto& heading : columnHeadings)
+        columnList->addItem(fromCp1252(heading));
+    // Room for a handful of headings; more scroll.
+    columnList->setFixedHeight(columnList->fontMetrics().height() * 5 + 2 * columnList->frameWidth() + 8);
+    columnTextEdit = limitedEdit("columnTextEdit", 50, this);
+
+    addButton = button("Add", "addButton", this);
+    cancelButton = button("Cancel", "cancelButton", this);
+    okButton = button("OK", "okButton", this);
+    okButton->setDefault(true);
+
+    auto* weightRow = new QHBoxLayout;
+    weightRow->addWidget(weightEdit);
+    weightRow->addWidget(convertButton);
+    weightRow->addStretch();
+    auto* multiplierRow = new QHBoxLayout;
+    multiplierRow->addWidget(multiplierEdit);
+    multiplierRow->addStretch();
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Category:"), categoryBox);
+    fields->addRow(QStringLiteral("Item:"), itemEdit);
+    fields->addRow(QStringLiteral("Weight (oz or gm):"), weightRow);
+    fields->addRow(QStringLiteral("Multiply by:"), multiplierRow);
+    fields->addRow(QStringLiteral("Notes:"), notesEdit);
+
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+
+    auto* columnText = new QFormLayout;
+    columnText->addRow(QStringLiteral("Text for selected column:"), columnTextEdit);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(addButton);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(separator);
+    layout->addWidget(columnsLabel);
+    layout->addWidget(columnList);
+    layout->addLayout(columnText);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    QWidget::setTabOrder(categoryBox, itemEdit);
+    QWidget::setTabOrder(itemEdit, weightEdit);
+    QWidget::setTabOrder(weightEdit, convertButton);
+    QWidget::setTabOrder(convertButton, multiplierEdit);
+    QWidget::setTabOrder(multiplierEdit, notesEdit);
+    QWidget::setTabOrder(notesEdit, columnList);
+    QWidget::setTabOrder(columnList, columnTextEdit);
+    QWidget::setTabOrder(columnTextEdit, addButton);
+    QWidget::setTabOrder(addButton, cancelButton);
+    QWidget::setTabOrder(cancelButton, okButton);
+
+    connect(addButton, &QPushButton::clicked, this, &TPubInfo::addClicked);
+    connect(okButton, &QPushButton::clicked, this, &TPubInfo::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(convertButton, &QPushButton::clicked, this, &TPubInfo::convertClicked);
+    connect(columnList, &QListWidget::itemSelectionChanged, this, &TPubInfo::showSelectedColumn);
+
+    fillFields(xfer.entry);
+    if (mode == Mode::Modify) {
+        addButton->setEnabled(false);
+        addButton->hide(); // OK takes its place
+        convertButton->hide();
+    } else {
+        okButton->hide();
+    }
+    if (hooks.converter)
+        convertButton->setText(fromCp1252(hooks.converter->caption(hooks.metric)));
+    else
+        convertButton->setEnabled(false);
+    if (columnHeadings.empty()) {
+        columnTextEdit->setEnabled(false);
+    } else {
+        columnTextEdit->clear();
+        columnList->setCurrentRow(0);
+    }
+}
+
+void TPubInfo::fillFields(const ItemEntry& entry)
+{
+    const auto found = std::find(categories.begin(), categories.end(), entry.category);
+    categoryBox->setCurrentIndex(found == categories.end() ? -1 : static_cast<int>(found - categories.begin()));
+    itemEdit->setText(fromCp1252(entry.item));
+    weightEdit->setText(fromCp1252(entry.unitWeight));
+    multiplierEdit->setText(fromCp1252(entry.multiplier));
+    notesEdit->setText(fromCp1252(entry.notes));
+}
+
+ItemEntry TPubInfo::entryFromFields() const
+{
+    ItemEntry entry;
+    const int category = categoryBox->currentIndex();
+    if (category >= 0 && category < static_cast<int>(categories.size()))
+        entry.category = categories[static_cast<std::size_t>(category)];
+    entry.item = toCp1252(itemEdit->text());
+    entry.unitWeight = toCp1252(weightEdit->text());
+    entry.multiplier = toCp1252(multiplierEdit->text());
+    entry.notes = toCp1252(notesEdit->text());
+    entry.columnTexts = columnSlots;
+    // The edit holds the shown column's newest text even before it has been committed.
+    if (shownColumn >= 0)
+        entry.columnTexts[static_cast<std::size_t>(shownColumn)] = toCp1252(columnTextEdit->text());
+    return entry;
+}
+
+TPubInfoXfer TPubInfo::transfer() const
+{
+    return {categories, entryFromFields(), columnHeadings};
+}
+
+int TPubInfo::selectedColumn() const
+{
+    const auto selected = columnList->selectedItems();
+    return selected.isEmpty() ? -1 : columnList->row(selected.front());
+}
+
+void TPubInfo::commitColumnText()
+{
+    if (shownColumn >= 0)
+        columnSlots[static_cast<std::size_t>(shownColumn)] = toCp1252(columnTextEdit->text());
+}
+
+void TPubInfo::showSelectedColumn()
+{
+    commitColumnText();
+    shownColumn = selectedColumn();
+    if (shownColumn >= 0)
+        columnTextEdit->setText(fromCp1252(columnSlots[static_cast<std::size_t>(shownColumn)]));
+}
+
+void TPubInfo::keyPressEvent(QKeyEvent* event)
+{
+    // Enter is OK in both modes, also while OK itself is hidden behind "Add". A focused push button
+    // takes Enter itself before it gets here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPubInfo::accept()
+{
+    commitColumnText();
+    if (hooks.entryProblem && !passes(hooks.entryProblem(entryFromFields()), prompts, this))
+        return;
+    QDialog::accept();
+}
+
+void TPubInfo::addClicked()
+{
+    commitColumnText();
+    const ItemEntry entry = entryFromFields();
+    if (entry.item.empty())
+        return;
+    if (hooks.entryProblem && !passes(hooks.entryProblem(entry), prompts, this))
+        return;
+    if (!hooks.addNow)
+        return;
+    if (const auto refused = hooks.addNow(entry)) {
+        prompts.show(this, *refused);
+        return;
+    }
+    itemEdit->clear();
+    weightEdit->clear();
+    notesEdit->clear();
+    multiplierEdit->setText(QStringLiteral("1"));
+    std::fill(columnSlots.begin(), columnSlots.end(), std::string());
+    columnTextEdit->clear();
+    itemEdit->setFocus(); // ready for the next item
+}
+
+void TPubInfo::convertClicked()
+{
+    if (!hooks.converter)
+        return;
+    const auto converted = hooks.converter->click(toCp1252(weightEdit->text()), hooks.metric);
+    if (!converted) {
+        prompts.show(this, Message{"Weight too large. Please enter a smaller weight or quantity.", "Oops!",
+                                   cairnly::MessageIcon::Exclamation, cairnly::MessageButtons::Ok});
+        return;
+    }
+    weightEdit->setText(fromCp1252(converted->field));
+    convertButton->setText(fromCp1252(converted->caption));
+}

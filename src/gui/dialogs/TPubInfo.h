@@ -1,0 +1,89 @@
+#pragma once
+
+#include "rows/GearRows.h"
+#include "rows/WeightFieldConverter.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Prompts;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The fields the item editor transfers, in Windows-1252, with the category list it shows.
+struct TPubInfoXfer
+{
+    std::vector<std::string> categories; // in the box's order
+    cairnly::ItemEntry entry;            // entry.category empty: no category selected
+    std::vector<std::string> columnHeadings;
+};
+
+// "Gear Information": adds items (several in a row through its own "Add" button) or modifies one.
+class TPubInfo : public QDialog
+{
+    Q_OBJECT
+public:
+    enum class Mode
+    {
+        Add,
+        Modify
+    };
+
+    // What the editor asks of the list while it is open.
+    struct Hooks
+    {
+        // The OK check: a message with an OK button keeps the dialog open; a Yes/No question lets Yes go on.
+        std::function<std::optional<cairnly::Message>(const cairnly::ItemEntry&)> entryProblem;
+        // The "Add" button: makes an item now; a returned message is shown and the fields stay.
+        std::function<std::optional<cairnly::Message>(const cairnly::ItemEntry&)> addNow;
+        // The run-wide direction of the Convert button, and the units shown.
+        cairnly::WeightFieldConverter* converter = nullptr;
+        bool metric = false;
+    };
+
+    TPubInfo(Mode mode, const TPubInfoXfer& xfer, Hooks hooks, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The fields as they stand, the selected column's text committed.
+    TPubInfoXfer transfer() const;
+
+    void accept() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void fillFields(const cairnly::ItemEntry& entry);
+    cairnly::ItemEntry entryFromFields() const;
+    int selectedColumn() const;
+    void commitColumnText();
+    void showSelectedColumn();
+    void addClicked();
+    void convertClicked();
+
+    Mode mode;
+    Hooks hooks;
+    Prompts& prompts;
+    std::vector<std::string> categories;
+    std::vector<std::string> columnHeadings;
+    std::vector<std::string> columnSlots;
+    // The column whose slot the column text edit stands for. Its text counts as that slot wherever a slot
+    // is read (a change of column, "Add", OK, transfer()), which is what committing it on leaving comes to.
+    int shownColumn = -1;
+    QComboBox* categoryBox = nullptr;
+    QLineEdit* itemEdit = nullptr;
+    QLineEdit* weightEdit = nullptr;
+    QPushButton* convertButton = nullptr;
+    QLineEdit* multiplierEdit = nullptr;
+    QLineEdit* notesEdit = nullptr;
+    QListWidget* columnList = nullptr;
+    QLineEdit* columnTextEdit = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* okButton = nullptr;
+};
