@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/Text.h"
+#include "dialogs/DialogLayout.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -63,8 +64,10 @@ TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& reques
     layout->addSpacing(6);
     layout->addLayout(fields);
     layout->addStretch();
+    layout->addSpacing(8);
     layout->addLayout(buttons);
     setMinimumWidth(440);
+    fitToWidth(*this);
 }
 
 void TCreateGroupDialog::accept()

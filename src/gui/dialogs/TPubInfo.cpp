@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/Text.h"
+#include "dialogs/DialogLayout.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -105,19 +106,21 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
     multiplierRow->addWidget(multiplierEdit);
     multiplierRow->addStretch();
 
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+
+    // One form for the item's fields and the column text, so that all the labels line up.
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Category:"), categoryBox);
     fields->addRow(QStringLiteral("Item:"), itemEdit);
     fields->addRow(QStringLiteral("Weight (oz or gm):"), weightRow);
     fields->addRow(QStringLiteral("Multiply by:"), multiplierRow);
     fields->addRow(QStringLiteral("Notes:"), notesEdit);
-
-    auto* separator = new QFrame(this);
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Sunken);
-
-    auto* columnText = new QFormLayout;
-    columnText->addRow(QStringLiteral("Text for selected column:"), columnTextEdit);
+    fields->addRow(separator);
+    fields->addRow(columnsLabel);
+    fields->addRow(columnList);
+    fields->addRow(QStringLiteral("Text for selected column:"), columnTextEdit);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -127,11 +130,8 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(separator);
-    layout->addWidget(columnsLabel);
-    layout->addWidget(columnList);
-    layout->addLayout(columnText);
     layout->addStretch();
+    layout->addSpacing(6);
     layout->addLayout(buttons);
     setMinimumWidth(460);
 
@@ -170,6 +170,7 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
         columnTextEdit->clear();
         columnList->setCurrentRow(0);
     }
+    fitToWidth(*this);
 }
 
 void TPubInfo::fillFields(const ItemEntry& entry)

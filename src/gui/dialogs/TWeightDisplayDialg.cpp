@@ -1,5 +1,7 @@
 #include "TWeightDisplayDialg.h"
 
+#include "dialogs/DialogLayout.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,10 +47,14 @@ TWeightDisplayDialg::TWeightDisplayDialg(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
+    layout->addSpacing(4);
     layout->addWidget(units);
+    layout->addStretch();
+    layout->addSpacing(4);
     layout->addLayout(buttons);
     // Wide enough that the long note wraps into a few lines rather than a tall column.
     setMinimumWidth(420);
+    fitToWidth(*this);
 }
 
 bool TWeightDisplayDialg::metricChosen() const

@@ -1,0 +1,125 @@
+// Renders the windows of the program to PNG files, for people to look at:
+//   cairnly_screenshots [folder]      (default: screenshots/ in the current folder)
+
+#include "TestSupport.h"
+#include "dialogs/TCreateGroupDialog.h"
+#include "dialogs/TPubInfo.h"
+#include "dialogs/TWeightDisplayDialg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+namespace {
+
+class Shots
+{
+public:
+    explicit Shots(const QString& folder) : folder(folder) {}
+
+    // Shows the widget as a desktop would, then writes what it draws.
+    void take(QWidget& widget, const QString& name)
+    {
+        widget.show();
+        QApplication::processEvents();
+        save(widget.grab(), name);
+        widget.close();
+    }
+
+    void save(const QPixmap& picture, const QString& name)
+    {
+        const QString file = folder.filePath(name + QStringLiteral(".png"));
+        if (picture.save(file)) {
+            QTextStream(stdout) << file << '\n';
+        } else {
+            QTextStream(stderr) << "could not write " << file << '\n';
+            failed = true;
+        }
+    }
+
+    bool failed = false;
+
+private:
+    QDir folder;
+};
+
+TPubInfoXfer sampleRecord()
+{
+    TPubInfoXfer xfer;
+    xfer.categories = {"Clothing", "Cooking", "Food", "Miscellaneous", "Shelter", "Sleeping"};
+    xfer.columnHeadings = {"Colour", "Bought at"};
+    xfer.entry.category = "Clothing";
+    xfer.entry.columnTexts.resize(xfer.columnHeadings.size());
+    return xfer;
+}
+
+TPubInfo::Hooks sampleHooks(cairnly::WeightFieldConverter& converter)
+{
+    TPubInfo::Hooks hooks;
+    hooks.entryProblem = [](const cairnly::ItemEntry&) { return std::optional<cairnly::Message>(); };
+    hooks.addNow = [](const cairnly::ItemEntry&) { return std::optional<cairnly::Message>(); };
+    hooks.converter = &converter;
+    return hooks;
+}
+
+void unitsDialog(Shots& shots)
+{
+    TWeightDisplayDialg dialog;
+    shots.take(dialog, QStringLiteral("units-dialog"));
+}
+
+void itemEditorAdd(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    cairnly::WeightFieldConverter converter;
+    TPubInfo dialog(TPubInfo::Mode::Add, sampleRecord(), sampleHooks(converter), prompts);
+    shots.take(dialog, QStringLiteral("item-editor-add"));
+}
+
+void itemEditorModify(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    cairnly::WeightFieldConverter converter;
+    TPubInfoXfer xfer = sampleRecord();
+    xfer.entry = {"Shelter", "Two-person tent, freestanding", "48.5",
+                  "1",       "Poles in the side pocket",      {"Green", "REI"}};
+    TPubInfo dialog(TPubInfo::Mode::Modify, xfer, sampleHooks(converter), prompts);
+    shots.take(dialog, QStringLiteral("item-editor-modify"));
+}
+
+void createGroupDialog(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    TCreateGroupDialog dialog(
+        {"Titanium pot 750 ml", "Canister stove"}, [](const std::string&) { return std::optional<cairnly::Message>(); },
+        prompts);
+    dialog.findChild<QLineEdit*>(QStringLiteral("groupNameEdit"))->setText(QStringLiteral("Cook kit"));
+    shots.take(dialog, QStringLiteral("create-group-dialog"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "could not make the folder %s\n", qPrintable(folder));
+        return 1;
+    }
+    Shots shots(folder);
+    unitsDialog(shots);
+    itemEditorAdd(shots);
+    itemEditorModify(shots);
+    createGroupDialog(shots);
+    return shots.failed ? 1 : 0;
+}
