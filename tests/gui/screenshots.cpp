@@ -5,17 +5,19 @@
 #include "dialogs/TCreateGroupDialog.h"
 #include "dialogs/TPubInfo.h"
 #include "dialogs/TWeightDisplayDialg.h"
+#include "icons/Icons.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTextStream>
-#include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -104,6 +106,31 @@ void createGroupDialog(Shots& shots)
     shots.take(dialog, QStringLiteral("create-group-dialog"));
 }
 
+// The main window's push buttons with their icons, each enabled and as Qt greys it when disabled.
+void buttonIcons(Shots& shots)
+{
+    const std::vector<std::pair<const char*, const char*>> buttons{
+        {"add", "&Add..."},          {"delete", "&Delete"},
+        {"modify", "&Modify..."},    {"configure", "&Configure..."},
+        {"totals", "&Totals..."},    {"print", "&Print..."},
+        {"export", "&Export to..."}, {"convert", "Convert..."},
+        {"close", "Close"},          {"clearselected", "Clear &Selected"},
+        {"cairnly", "Cairnly"}};
+    QWidget sheet;
+    auto* layout = new QGridLayout(&sheet);
+    int row = 0;
+    for (const auto& [icon, caption] : buttons) {
+        for (const bool enabled : {true, false}) {
+            auto* button = new QPushButton(cairnlyIcon(icon), QString::fromLatin1(caption), &sheet);
+            button->setIconSize(QSize(24, 24));
+            button->setEnabled(enabled);
+            layout->addWidget(button, row, enabled ? 0 : 1);
+        }
+        ++row;
+    }
+    shots.take(sheet, QStringLiteral("button-icons"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -116,10 +143,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "could not make the folder %s\n", qPrintable(folder));
         return 1;
     }
+    initIcons();
     Shots shots(folder);
     unitsDialog(shots);
     itemEditorAdd(shots);
     itemEditorModify(shots);
     createGroupDialog(shots);
+    buttonIcons(shots);
     return shots.failed ? 1 : 0;
 }
