@@ -436,6 +436,11 @@ TEST_F(ItemEditorTest, ColumnTextsFollowTheSelectedColumnAndReachOk)
 {
     TPubInfo dialog(TPubInfo::Mode::Add, addRecord({"Colour", "Bought", "Where"}), hooks(), prompts);
     type(dialog, "columnTextEdit", QStringLiteral("Red"));
+    auto* columns = child<QListWidget>(dialog, "columnListWidget");
+    columns->clearSelection(); // as a Ctrl+click on the selected line does
+    ASSERT_EQ(columns->selectedItems().size(), 1);
+    EXPECT_EQ(columns->selectedItems().front(), columns->item(0));
+    EXPECT_EQ(text(dialog, "columnTextEdit"), QStringLiteral("Red"));
     selectColumn(dialog, 2);
     type(dialog, "columnTextEdit", QStringLiteral("REI"));
     selectColumn(dialog, 0);

@@ -219,10 +219,16 @@ void TPubInfo::commitColumnText()
 
 void TPubInfo::showSelectedColumn()
 {
+    const int selected = selectedColumn();
+    if (selected < 0) {
+        // A Ctrl+click must not leave the text edit without a column: the list keeps its line selected.
+        if (shownColumn >= 0)
+            columnList->item(shownColumn)->setSelected(true);
+        return;
+    }
     commitColumnText();
-    shownColumn = selectedColumn();
-    if (shownColumn >= 0)
-        columnTextEdit->setText(fromCp1252(columnSlots[static_cast<std::size_t>(shownColumn)]));
+    shownColumn = selected;
+    columnTextEdit->setText(fromCp1252(columnSlots[static_cast<std::size_t>(shownColumn)]));
 }
 
 void TPubInfo::keyPressEvent(QKeyEvent* event)
