@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 #include "TestSupport.h"
 #include "app/Text.h"
 #include "dialogs/TCreateGroupDialog.h"
@@ -145,7 +145,7 @@ TEST_F(WeightDisplayDialogTest, EachChoiceGivesItsFlag)
 class CreateGroupDialogTest : public DialogsTest
 {
 protected:
-    TempFolder folder;
+    ScratchFolder folder;
     GearRows rows{folder.path(), folder / "GearData.dat", cairnly::Settings{}};
 
     TCreateGroupDialog::NameCheck nameCheck()
@@ -229,7 +229,7 @@ TEST_F(CreateGroupDialogTest, OkTransfersTheNameAndNotes)
 class ItemEditorTest : public DialogsTest
 {
 protected:
-    TempFolder folder;
+    ScratchFolder folder;
     GearRows rows{folder.path(), folder / "GearData.dat", cairnly::Settings{}};
     cairnly::WeightFieldConverter converter;
     std::vector<ItemEntry> added;

@@ -1,7 +1,12 @@
 // Renders the windows of the program to PNG files, for people to look at:
 //   cairnly_screenshots [folder]      (default: screenshots/ in the current folder)
 
+#include "FakeLegacyRegistry.h"
+#include "ScratchFolder.h"
 #include "TestSupport.h"
+#include "app/TSDIDecFrame.h"
+#include "app/TVelder99App.h"
+#include "app/TVelder99DlgClient.h"
 #include "dialogs/TCreateGroupDialog.h"
 #include "dialogs/TPubInfo.h"
 #include "dialogs/TWeightDisplayDialg.h"
@@ -13,6 +18,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextStream>
 
 #include <cstdio>
@@ -131,6 +137,50 @@ void buttonIcons(Shots& shots)
     shots.take(sheet, QStringLiteral("button-icons"));
 }
 
+// The main window on a sample list: two categories, a ticked item, a ticked collapsed group, an expanded
+// group with its member rows and a user column; then the same list sorted by weight.
+void mainWindow(Shots& shots)
+{
+    ScratchFolder folder;
+    ScriptedPrompts prompts;
+    ScriptedRunner runner;
+    FakeLegacyRegistry registry;
+    registry.exists = false;
+    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
+    TVelder99App app(folder.path(), prompts, runner, registry);
+    cairnly::GearRows& rows = app.client().gearRows();
+    rows.addColumn("Carried in", cairnly::FormatLeft);
+    auto add = [&rows](const char* category, const char* item, const char* weight, const char* multiplier,
+                       const char* where) {
+        rows.addItem(cairnly::ItemEntry{category, item, weight, multiplier, "", {where}}, cairnly::AddSource::Command);
+    };
+    add("Shelter", "Tent, two-person", "48.5", "1", "pack");
+    add("Shelter", "Stakes", "0.5", "8", "side pocket");
+    add("Cooking", "Titanium pot", "4.6", "1", "pack");
+    add("Cooking", "Canister stove", "3.1", "1", "pack");
+    add("Cooking", "Mug", "2.4", "1", "hip belt");
+    add("Cooking", "Spork", "0.6", "1", "hip belt");
+    auto row = [&rows](const char* shown) {
+        for (int i = 0; i < rows.rowCount(); ++i) {
+            if (rows.cellText(i, 1) == shown)
+                return i;
+        }
+        return -1;
+    };
+    rows.createGroup(row("Canister stove"), row("Titanium pot"), "Cook kit", "Fuel bought on the way");
+    rows.createGroup(row("Spork"), row("Mug"), "Drinking", "");
+    rows.setChecked(row("+ Cook kit"), true);
+    rows.setChecked(row("Tent, two-person"), true);
+    rows.toggleGroup(row("+ Drinking"));
+    app.show();
+    QApplication::processEvents();
+    shots.save(app.frame().grab(), QStringLiteral("main-window"));
+    rows.sortByColumn(2);
+    QApplication::processEvents();
+    shots.save(app.frame().grab(), QStringLiteral("main-window-by-weight"));
+    app.frame().hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -150,5 +200,6 @@ int main(int argc, char** argv)
     itemEditorModify(shots);
     createGroupDialog(shots);
     buttonIcons(shots);
+    mainWindow(shots);
     return shots.failed ? 1 : 0;
 }
