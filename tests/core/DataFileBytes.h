@@ -38,6 +38,25 @@ struct Image
     std::string member() const { return top() + zeros(8); }
 };
 
+// An item as the list writes it: weight is the unit weight times 1.
+inline Image itemImage(const std::string& category, const std::string& name, const std::string& weight,
+                       char checked = 0)
+{
+    Image image;
+    image.category = category;
+    image.item = name;
+    image.unitWeight = weight;
+    image.weight = weight + ".00";
+    image.checked = checked;
+    return image;
+}
+
+// The default categories, as a new list writes them, and after an editor read them back sorted.
+inline const std::string defaultCategoryLines = "Sleeping\r\nTent\r\nClothes\r\nRain Gear\r\nMiscellaneous\r\n"
+                                                "First Aid\r\nCooking\r\nBackpacks\r\n\r\n";
+inline const std::string sortedCategoryLines = "Backpacks\r\nClothes\r\nCooking\r\nFirst Aid\r\nMiscellaneous\r\n"
+                                               "Rain Gear\r\nSleeping\r\nTent\r\n\r\n";
+
 inline const std::string count0("\0\0\0\0", 4);
 inline const std::string count1("\1\0\0\0", 4);
 inline const std::string count2("\2\0\0\0", 4);

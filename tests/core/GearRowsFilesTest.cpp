@@ -11,24 +11,8 @@ using cairnly::test::count1;
 using cairnly::test::count2;
 using cairnly::test::header;
 using cairnly::test::Image;
-
-namespace {
-
-const std::string sortedDefaultCategories = "Backpacks\r\nClothes\r\nCooking\r\nFirst Aid\r\nMiscellaneous\r\n"
-                                            "Rain Gear\r\nSleeping\r\nTent\r\n\r\n";
-
-Image item(const std::string& category, const std::string& name, const std::string& weight, char checked = 0)
-{
-    Image image;
-    image.category = category;
-    image.item = name;
-    image.unitWeight = weight;
-    image.weight = weight + ".00";
-    image.checked = checked;
-    return image;
-}
-
-} // namespace
+using cairnly::test::itemImage;
+using cairnly::test::sortedCategoryLines;
 
 class RowsFilesTest : public RowsTest
 {
@@ -48,7 +32,7 @@ TEST_F(RowsFilesTest, WriteRecordsTheCurrentFileThenTheSettingsThenTheList)
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\nFILE=" + (folder / "GearData.dat").string() + "\r\n");
     EXPECT_EQ(ProfileFile::load(folder / "GearData.ini").readString("MISC", "OZ"), "0000");
     EXPECT_EQ(folder.read("GearData.dat"),
-              header + sortedDefaultCategories + item("Tent", "Fly", "12", 1).top() + count0 + count0);
+              header + sortedCategoryLines + itemImage("Tent", "Fly", "12", 1).top() + count0 + count0);
 }
 
 TEST_F(RowsFilesTest, AFailedWriteIsReportedAfterTheFirstTwoStepsAreDone)
@@ -77,10 +61,10 @@ TEST_F(RowsFilesTest, AnExpandedGroupIsWrittenOnceAndStaysExpanded)
     kitchen.groupWeight = "12.00";
     kitchen.collapsedLabel = "+ Kitchen";
     kitchen.expandedLabel = "- Kitchen";
-    Image pot = item("Cooking", "Pot", "5");
-    Image stove = item("Cooking", "Stove", "7");
+    Image pot = itemImage("Cooking", "Pot", "5");
+    Image stove = itemImage("Cooking", "Stove", "7");
     pot.isMember = stove.isMember = 1;
-    EXPECT_EQ(folder.read("GearData.dat"), header + sortedDefaultCategories + kitchen.top() + count2 + pot.member() +
+    EXPECT_EQ(folder.read("GearData.dat"), header + sortedCategoryLines + kitchen.top() + count2 + pot.member() +
                                                count0 + stove.member() + count0 + count0);
     EXPECT_EQ(table(), (Lines{"G - Cooking|- Kitchen|12.00|", "M x |Pot|5.00|", "M x |Stove|7.00|"}));
 }
@@ -196,7 +180,7 @@ TEST_F(RowsFilesTest, OpeningAFileTakesItsSettingsUnitsColumnsAndGroups)
     metric.userColumns = {UserColumn{"Where", FormatRight, 4}};
     metric.columnWidths[4] = 77;
     ASSERT_EQ(saveSettings(folder / "trip.ini", metric), std::nullopt);
-    Image fly = item("Tent", "Fly", "340", 1);
+    Image fly = itemImage("Tent", "Fly", "340", 1);
     folder.write("trip.dat", header + "Tent\r\n\r\n" + fly.top() + count0 + count1 + "pack\r\n");
 
     EXPECT_EQ(rows->openFile(folder / "trip.dat"), std::vector<Message>{});
@@ -215,7 +199,7 @@ TEST_F(RowsFilesTest, SaveAsWritesTheNewFileAndReadsItBack)
     EXPECT_EQ(rows->saveAs(folder / "copy.dat"), std::vector<Message>{});
     EXPECT_EQ(rows->currentDataFile(), folder / "copy.dat");
     EXPECT_EQ(folder.read("copy.dat"),
-              header + sortedDefaultCategories + item("Tent", "Fly", "12").top() + count0 + count0);
+              header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 + count0);
     EXPECT_NE(folder.read("copy.ini"), "<missing>");
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\nFILE=" + (folder / "copy.dat").string() + "\r\n");
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));

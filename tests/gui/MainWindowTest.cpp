@@ -17,26 +17,13 @@ using cairnly::Message;
 using cairnly::MessageButtons;
 using cairnly::MessageIcon;
 using cairnly::test::count0;
+using cairnly::test::defaultCategoryLines;
 using cairnly::test::header;
 using cairnly::test::Image;
+using cairnly::test::itemImage;
+using cairnly::test::sortedCategoryLines;
 
 namespace {
-
-const std::string defaultCategories = "Sleeping\r\nTent\r\nClothes\r\nRain Gear\r\nMiscellaneous\r\nFirst Aid\r\n"
-                                      "Cooking\r\nBackpacks\r\n\r\n";
-const std::string sortedCategories = "Backpacks\r\nClothes\r\nCooking\r\nFirst Aid\r\nMiscellaneous\r\nRain Gear\r\n"
-                                     "Sleeping\r\nTent\r\n\r\n";
-
-Image itemImage(const std::string& category, const std::string& name, const std::string& weight, char checked = 0)
-{
-    Image image;
-    image.category = category;
-    image.item = name;
-    image.unitWeight = weight;
-    image.weight = weight + ".00";
-    image.checked = checked;
-    return image;
-}
 
 Message important(const std::string& text)
 {
@@ -67,7 +54,7 @@ TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderAsksForTheUnitsOnce)
     EXPECT_EQ(rows().rowCount(), 0);
 
     ASSERT_TRUE(closeWindow());
-    EXPECT_EQ(folder.read("GearData.dat"), header + defaultCategories);
+    EXPECT_EQ(folder.read("GearData.dat"), header + defaultCategoryLines);
     EXPECT_NE(folder.read("GearData.ini"), "<missing>");
 
     start(std::nullopt);
@@ -277,7 +264,7 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
     addThroughEditor("Tent", "Fly", "12");
     commands().save->trigger();
     EXPECT_EQ(folder.read("GearData.dat"),
-              header + sortedCategories + itemImage("Tent", "Fly", "12").top() + count0 + count0);
+              header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 + count0);
 
     prompts.fileNames.push_back(QString::fromStdString((folder / "trip.dat").string()));
     commands().saveAs->trigger();
@@ -286,7 +273,7 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
     EXPECT_EQ(app->frame().windowTitle(), "Cairnly - " + QString::fromStdString((folder / "trip.dat").string()));
     addThroughEditor("Tent", "Pegs", "3");
     commands().save->trigger();
-    EXPECT_EQ(folder.read("trip.dat"), header + sortedCategories + itemImage("Tent", "Fly", "12").top() + count0 +
+    EXPECT_EQ(folder.read("trip.dat"), header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 +
                                            count0 + itemImage("Tent", "Pegs", "3").top() + count0 + count0);
 
     const Image other = itemImage("Cooking", "Pot", "6");

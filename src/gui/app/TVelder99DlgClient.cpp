@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 
 using cairnly::Message;
 using cairnly::MessageButtons;
@@ -593,6 +594,11 @@ void TVelder99DlgClient::removeFromGroup()
 
 void TVelder99DlgClient::dropOnRow(int source, int target)
 {
+    // The list changes and the dialog opens only once the drag has ended.
+    if (view->isDragging()) {
+        QTimer::singleShot(0, this, [this, source, target] { dropOnRow(source, target); });
+        return;
+    }
     const cairnly::DropReply reply = rows->dropOnRow(source, target);
     if (const auto* refusal = std::get_if<Message>(&reply)) {
         show(*refusal);

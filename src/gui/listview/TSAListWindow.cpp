@@ -62,7 +62,9 @@ void TSAListWindow::startDrag(Qt::DropActions supportedActions)
     const QRect rowRect = visualRect(index).united(visualRect(index.siblingAtColumn(model()->columnCount() - 1)));
     drag->setPixmap(
         viewport()->grab(QRect(rowRect.topLeft(), QSize(std::min(rowRect.width(), 300), rowRect.height()))));
+    dragging = true;
     drag->exec(supportedActions & Qt::CopyAction, Qt::CopyAction);
+    dragging = false;
 }
 
 void TSAListWindow::contextMenuEvent(QContextMenuEvent* event)

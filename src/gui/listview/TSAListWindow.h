@@ -12,6 +12,8 @@ public:
 
     // The highlighted rows, in ascending order.
     QList<int> highlightedRows() const;
+    // True while a drag started here has not ended.
+    bool isDragging() const { return dragging; }
 
 signals:
     // A right click on a row (-1 for empty space), at a point in global coordinates.
@@ -24,4 +26,5 @@ protected:
 
 private:
     QPersistentModelIndex pressed;
+    bool dragging = false;
 };

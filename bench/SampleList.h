@@ -1,0 +1,97 @@
+#pragma once
+
+// The large list both benchmarks work on: 100,000 rows, every tenth a group of three members, every
+// record with the texts of two user columns, written once into a temporary folder.
+#include "model/DataFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace cairnly::bench {
+
+constexpr int rowCount = 100000;
+constexpr int groupEvery = 10;
+constexpr int membersPerGroup = 3;
+
+inline std::unique_ptr<sPubInfo> makeItem(int n)
+{
+    auto r = std::make_unique<sPubInfo>();
+    const std::string number = std::to_string(n);
+    setFieldText(r->category, defaultCategories()[static_cast<std::size_t>(n) % defaultCategories().size()]);
+    setFieldText(r->item, "Item number " + number);
+    // Weights from 0.1 to 99.9, so a weight sort has real work to do.
+    const std::string unit = std::to_string((n * 37) % 999 / 10) + "." + std::to_string(n % 10);
+    setFieldText(r->unitWeight, unit);
+    setFieldText(r->multiplier, "1");
+    computeWeight(*r);
+    setFieldText(r->notes, "Bought in spring, fits in the side pocket");
+    r->checked = static_cast<uint8_t>(n % 2);
+    r->columnTexts = std::make_unique<CMMIList<std::string>>();
+    r->columnTexts->Add(std::make_unique<std::string>("Colour " + number));
+    r->columnTexts->Add(std::make_unique<std::string>("Bag " + std::to_string(n % 7)));
+    return r;
+}
+
+inline std::unique_ptr<sPubInfo> makeRecord(int n)
+{
+    auto record = makeItem(n);
+    if (n % groupEvery != 0)
+        return record;
+    const std::string name = "Group " + std::to_string(n);
+    setFieldText(record->item, name);
+    setFieldText(record->unitWeight, "");
+    setFieldText(record->weight, "");
+    setFieldText(record->collapsedLabel, "+ " + name);
+    setFieldText(record->expandedLabel, "- " + name);
+    record->members = std::make_unique<CMMIList<sPubInfo>>();
+    for (int m = 0; m < membersPerGroup; ++m) {
+        auto member = makeItem(n * 10 + m + 1);
+        member->isMember = 1;
+        member->parent = record.get();
+        record->members->Add(std::move(member));
+    }
+    updateGroupWeight(*record);
+    return record;
+}
+
+// The records, and the working file GearData.dat written from them in a folder of its own.
+struct SampleList
+{
+    std::vector<std::unique_ptr<sPubInfo>> records;
+    std::vector<const sPubInfo*> rows;
+    std::filesystem::path folder;
+    std::filesystem::path file;
+
+    SampleList()
+    {
+        for (int n = 0; n < rowCount; ++n) {
+            records.push_back(makeRecord(n));
+            rows.push_back(records.back().get());
+        }
+        std::string pattern = (std::filesystem::temp_directory_path() / "cairnly-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        folder = pattern;
+        file = folder / "GearData.dat";
+        if (const auto error = writeDataFile(file, defaultCategories(), rows)) {
+            std::fprintf(stderr, "cannot write %s: %s\n", file.c_str(), error->c_str());
+            std::exit(1);
+        }
+    }
+    ~SampleList()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    SampleList(const SampleList&) = delete;
+    SampleList& operator=(const SampleList&) = delete;
+};
+
+} // namespace cairnly::bench
