@@ -2,6 +2,8 @@
 #include "MainWindowSupport.h"
 
 #include "model/DataFile.h"
+#include "settings/ProfileFile.h"
+#include "settings/SettingsStore.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using cairnly::Message;
@@ -460,4 +463,17 @@ TEST_F(MainWindowTest, TheModelKeepsQtsRulesThroughEveryKindOfChange)
     }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, APlacementOffEveryScreenIsIgnored)
+{
+    start();
+    ASSERT_TRUE(closeWindow());
+    auto profile = cairnly::ProfileFile::load(folder / "GearData.ini");
+    const std::vector<int32_t> farAway{5000, 5000, 5600, 5400};
+    profile.writeStruct("MISC", "COORDS", cairnly::littleEndianBytes(farAway));
+    ASSERT_EQ(profile.save(folder / "GearData.ini"), std::nullopt);
+    start(std::nullopt);
+    EXPECT_LT(app->frame().geometry().left(), 5000);
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(app->frame().geometry()));
 }
