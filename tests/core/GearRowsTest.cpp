@@ -601,6 +601,16 @@ TEST_F(RowsTest, DeletingAColumnLeavesShorterTextListsAlone)
     EXPECT_EQ(rows->menuStates(0).modifyColumn, false);
 }
 
+TEST_F(RowsTest, ModifyingAColumnChangesItsHeadingAndAlignmentAndKeepsItsTexts)
+{
+    rows->addColumn("Where", FormatRight);
+    add("A", "one", "1", "1", {"pack"});
+    rows->modifyColumn(0, "Pocket", FormatCenter);
+    EXPECT_EQ(rows->columns().columns[4], (ListColumn{"Pocket", FormatCenter, 100}));
+    EXPECT_EQ(rows->settings().userColumns, (std::vector<UserColumn>{{"Pocket", FormatCenter, 4}}));
+    EXPECT_EQ(table(), (Lines{"I - A|one|1.00||pack"}));
+}
+
 // --- Menus ----------------------------------------------------------------------------------------
 
 TEST_F(RowsTest, MenuEntriesFollowTheListAndTheHighlight)

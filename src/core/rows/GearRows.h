@@ -158,7 +158,6 @@ public:
     const char* hideNonSelectedMenuText() const;
     const char* hideSelectedMenuText() const;
     const std::filesystem::path& currentDataFile() const { return dataFile; }
-    const std::filesystem::path& workingDirectory() const { return workingFolder; }
     std::filesystem::path workingDataFile() const;
     std::filesystem::path applicationSettingsFile() const;
 
@@ -234,7 +233,6 @@ public:
     // The client area grew by dx: every column grows by dx divided by the number of columns.
     void widenColumns(int dx);
     void setWindowRect(const std::array<int32_t, 4>& rect) { currentSettings.coords = rect; }
-    Settings& mutableSettings() { return currentSettings; }
 
 private:
     struct Row
