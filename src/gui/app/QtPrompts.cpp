@@ -48,7 +48,6 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec
     QFileDialog dialog(parent, spec.title, QString(), spec.filters);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     // A name typed without an extension takes the one of the chosen filter.
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
