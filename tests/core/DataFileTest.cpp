@@ -1,5 +1,6 @@
 #include "model/DataFile.h"
 #include "DataFileBytes.h"
+#include "RecordSupport.h"
 #include "ScratchFolder.h"
 #include "model/AtomicFile.h"
 
@@ -16,16 +17,6 @@ using namespace cairnly::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::unique_ptr<sPubInfo> makeItem(const char* category, const char* item, const char* weight)
-{
-    auto r = std::make_unique<sPubInfo>();
-    setFieldText(r->category, category);
-    setFieldText(r->item, item);
-    setFieldText(r->unitWeight, weight);
-    setFieldText(r->weight, weight);
-    return r;
-}
 
 void addText(sPubInfo& record, const std::string& text)
 {
@@ -70,7 +61,7 @@ std::unique_ptr<sPubInfo> kitchenGroup()
     group->expanded = 1;
     group->members = std::make_unique<CMMIList<sPubInfo>>();
     for (const char* name : {"Pot", "Stove"}) {
-        auto member = makeItem("Cooking", name, name[0] == 'P' ? "4.00" : "3.00");
+        auto member = itemRecord("Cooking", name, name[0] == 'P' ? "4.00" : "3.00");
         member->isMember = 1;
         member->parent = group.get();
         addText(*member, std::string("t-") + name);
@@ -94,7 +85,7 @@ TEST(DataFileWrite, AnEmptyListIsTheHeaderTheCategoriesAndOneEmptyLine)
 
 TEST(DataFileWrite, APlainItemIsItsImageAndTwoZeroCounts)
 {
-    auto r = makeItem("Tent", "Fly", "12.50");
+    auto r = itemRecord("Tent", "Fly", "12.50");
     setFieldText(r->notes, "green");
     r->checked = 1;
     setFieldText(r->multiplier, "2");
@@ -118,7 +109,7 @@ TEST(DataFileWrite, AGroupIsWrittenCollapsedWithItsMembersInWalkOrder)
 
 TEST(DataFileWrite, ColumnTextsAreWrittenInTheOrderTheyWereAdded)
 {
-    auto r = makeItem("Tent", "Fly", "1");
+    auto r = itemRecord("Tent", "Fly", "1");
     addText(*r, "first");
     addText(*r, "");
     addText(*r, std::string(50, 'x'));
@@ -135,7 +126,7 @@ TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
     const fs::path file = folder.path() / "GearData.dat";
     std::ofstream(file) << "old";
     std::vector<std::unique_ptr<sPubInfo>> rows;
-    rows.push_back(makeItem("Tent", "Fly", "1"));
+    rows.push_back(itemRecord("Tent", "Fly", "1"));
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {rows[0].get()}), std::nullopt);
     const std::string image = Image{"Tent", "Fly", "1", "1"}.top();
     EXPECT_EQ(readWholeFile(file), header + "Tent\r\n\r\n" + image + count0 + count0);

@@ -1,4 +1,5 @@
 #include "model/sPubInfo.h"
+#include "RecordSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,6 @@
 using namespace cairnly;
 
 namespace {
-
-std::unique_ptr<sPubInfo> itemRecord(const char* category, const char* item, const char* weight)
-{
-    auto r = std::make_unique<sPubInfo>();
-    setFieldText(r->category, category);
-    setFieldText(r->item, item);
-    setFieldText(r->unitWeight, weight);
-    setFieldText(r->weight, weight);
-    return r;
-}
 
 void addText(sPubInfo& record, const char* text)
 {

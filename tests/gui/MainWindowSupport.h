@@ -143,6 +143,15 @@ protected:
                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
+    // The next Create Group dialog gets this name and OK.
+    void nameNextGroup(const QString& name)
+    {
+        runner.steps.push_back([name](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("groupNameEdit")->setText(name);
+            return press(dialog, "okButton");
+        });
+    }
+
     // Drops one row onto another as the view would at the end of a drag.
     void drop(int source, int target)
     {

@@ -142,10 +142,7 @@ TEST_F(MainWindowTest, RemoveFromGroupComesFromTheMemberRowsRightClickMenu)
     start();
     addThroughEditor("Cooking", "Pot", "5");
     addThroughEditor("Cooking", "Stove", "7");
-    runner.steps.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("groupNameEdit")->setText("Kitchen");
-        return press(dialog, "okButton");
-    });
+    nameNextGroup("Kitchen");
     drop(1, 0);
     clickCell(0, 1);
     auto* menu = app->frame().findChild<QMenu*>("memberMenu");
@@ -319,10 +316,7 @@ TEST_F(MainWindowTest, ClosingWritesTheWorkingFileAndTheNextStartShowsTheListBac
     addThroughEditor("Cooking", "Pot", "5");
     addThroughEditor("Cooking", "Stove", "7");
     addThroughEditor("Tent", "Fly", "12");
-    runner.steps.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("groupNameEdit")->setText("Kitchen");
-        return press(dialog, "okButton");
-    });
+    nameNextGroup("Kitchen");
     drop(rowShowing("Stove"), rowShowing("Pot"));
     tick(rowShowing("+ Kitchen"));
     clickCell(rowShowing("+ Kitchen"), 1);
@@ -444,10 +438,7 @@ TEST_F(MainWindowTest, TheModelKeepsQtsRulesThroughEveryKindOfChange)
         addThroughEditor("Cooking", "Pot", "5");
         addThroughEditor("Cooking", "Stove", "7");
         addThroughEditor("Tent", "Fly", "12");
-        runner.steps.push_back([](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("groupNameEdit")->setText("Kitchen");
-            return press(dialog, "okButton");
-        });
+        nameNextGroup("Kitchen");
         drop(rowShowing("Stove"), rowShowing("Pot"));
         tick(0);
         clickCell(0, 1);

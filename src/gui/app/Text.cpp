@@ -2,6 +2,8 @@
 
 #include "model/Cp1252.h"
 
+#include <QLineEdit>
+
 QString fromCp1252(std::string_view text)
 {
     return QString::fromStdString(cairnly::toUtf8(text));
@@ -32,4 +34,13 @@ QValidator::State Cp1252Validator::validate(QString& input, int&) const
             return Invalid;
     }
     return Acceptable;
+}
+
+QLineEdit* cp1252Edit(const char* objectName, int maxLength, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new Cp1252Validator(edit));
+    return edit;
 }

@@ -13,6 +13,12 @@ std::string toCp1252(const QString& text);
 // A message text as a message box shows it: "\r\n" becomes a plain line break.
 QString messageText(const std::string& utf8);
 
+class QLineEdit;
+class QWidget;
+
+// An edit field that holds at most maxLength characters, each with a Windows-1252 form.
+QLineEdit* cp1252Edit(const char* objectName, int maxLength, QWidget* parent);
+
 // Refuses characters that have no Windows-1252 form, so what is shown is what is stored.
 class Cp1252Validator : public QValidator
 {

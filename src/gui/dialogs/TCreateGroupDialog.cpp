@@ -11,19 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit* limitedEdit(const char* objectName, int maxLength, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(maxLength);
-    edit->setValidator(new Cp1252Validator(edit));
-    return edit;
-}
-
-} // namespace
-
 TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem,
                                        Prompts& prompts, QWidget* parent)
     : QDialog(parent), nameProblem(std::move(nameProblem)), prompts(prompts)
@@ -41,8 +28,8 @@ TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& reques
     prompt->setTextFormat(Qt::PlainText);
     prompt->setWordWrap(true);
 
-    nameEdit = limitedEdit("groupNameEdit", 40, this);
-    notesEdit = limitedEdit("groupNotesEdit", 50, this);
+    nameEdit = cp1252Edit("groupNameEdit", 40, this);
+    notesEdit = cp1252Edit("groupNotesEdit", 50, this);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Group Name:"), nameEdit);
     fields->addRow(QStringLiteral("Group Notes:"), notesEdit);

@@ -22,15 +22,6 @@ using cairnly::Message;
 
 namespace {
 
-QLineEdit* limitedEdit(const char* objectName, int maxLength, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(maxLength);
-    edit->setValidator(new Cp1252Validator(edit));
-    return edit;
-}
-
 QPushButton* button(const char* text, const char* objectName, QWidget* parent)
 {
     auto* pushButton = new QPushButton(QString::fromLatin1(text), parent);
@@ -72,13 +63,13 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
     categoryBox->setEditable(false);
     for (const auto& category : categories)
         categoryBox->addItem(fromCp1252(category));
-    itemEdit = limitedEdit("itemEdit", 40, this);
-    weightEdit = limitedEdit("weightEdit", 9, this);
+    itemEdit = cp1252Edit("itemEdit", 40, this);
+    weightEdit = cp1252Edit("weightEdit", 9, this);
     fitToCharacters(weightEdit, 10);
     convertButton = button("", "convertButton", this);
-    multiplierEdit = limitedEdit("multiplierEdit", 4, this);
+    multiplierEdit = cp1252Edit("multiplierEdit", 4, this);
     fitToCharacters(multiplierEdit, 5);
-    notesEdit = limitedEdit("notesEdit", 50, this);
+    notesEdit = cp1252Edit("notesEdit", 50, this);
 
     auto* columnsLabel =
         new QLabel(QStringLiteral("Custom Column(s) text. Click column title, then enter text below"), this);
@@ -91,7 +82,7 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
         columnList->addItem(fromCp1252(heading));
     // Room for a handful of headings; more scroll.
     columnList->setFixedHeight(columnList->fontMetrics().height() * 5 + 2 * columnList->frameWidth() + 8);
-    columnTextEdit = limitedEdit("columnTextEdit", 50, this);
+    columnTextEdit = cp1252Edit("columnTextEdit", 50, this);
 
     addButton = button("Add", "addButton", this);
     cancelButton = button("Cancel", "cancelButton", this);
