@@ -18,9 +18,9 @@ constexpr int rowCount = 100000;
 constexpr int groupEvery = 10;
 constexpr int membersPerGroup = 3;
 
-inline std::unique_ptr<sPubInfo> makeItem(int n)
+inline std::unique_ptr<GearRecord> makeItem(int n)
 {
-    auto r = std::make_unique<sPubInfo>();
+    auto r = std::make_unique<GearRecord>();
     const std::string number = std::to_string(n);
     setFieldText(r->category, defaultCategories()[static_cast<std::size_t>(n) % defaultCategories().size()]);
     setFieldText(r->item, "Item number " + number);
@@ -31,13 +31,13 @@ inline std::unique_ptr<sPubInfo> makeItem(int n)
     computeWeight(*r);
     setFieldText(r->notes, "Bought in spring, fits in the side pocket");
     r->checked = static_cast<uint8_t>(n % 2);
-    r->columnTexts = std::make_unique<CMMIList<std::string>>();
-    r->columnTexts->Add(std::make_unique<std::string>("Colour " + number));
-    r->columnTexts->Add(std::make_unique<std::string>("Bag " + std::to_string(n % 7)));
+    r->columnTexts = std::make_unique<OwningList<std::string>>();
+    r->columnTexts->add(std::make_unique<std::string>("Colour " + number));
+    r->columnTexts->add(std::make_unique<std::string>("Bag " + std::to_string(n % 7)));
     return r;
 }
 
-inline std::unique_ptr<sPubInfo> makeRecord(int n)
+inline std::unique_ptr<GearRecord> makeRecord(int n)
 {
     auto record = makeItem(n);
     if (n % groupEvery != 0)
@@ -48,12 +48,12 @@ inline std::unique_ptr<sPubInfo> makeRecord(int n)
     setFieldText(record->weight, "");
     setFieldText(record->collapsedLabel, "+ " + name);
     setFieldText(record->expandedLabel, "- " + name);
-    record->members = std::make_unique<CMMIList<sPubInfo>>();
+    record->members = std::make_unique<OwningList<GearRecord>>();
     for (int m = 0; m < membersPerGroup; ++m) {
         auto member = makeItem(n * 10 + m + 1);
         member->isMember = 1;
         member->parent = record.get();
-        record->members->Add(std::move(member));
+        record->members->add(std::move(member));
     }
     updateGroupWeight(*record);
     return record;
@@ -62,8 +62,8 @@ inline std::unique_ptr<sPubInfo> makeRecord(int n)
 // The records, and the working file GearData.dat written from them in a folder of its own.
 struct SampleList
 {
-    std::vector<std::unique_ptr<sPubInfo>> records;
-    std::vector<const sPubInfo*> rows;
+    std::vector<std::unique_ptr<GearRecord>> records;
+    std::vector<const GearRecord*> rows;
     std::filesystem::path folder;
     std::filesystem::path file;
 

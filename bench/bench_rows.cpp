@@ -196,7 +196,7 @@ void BM_DeleteOneRow(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         const int row = rowOfKind(*rows, RowKind::Item, rowCount / 2);
-        const sPubInfo& r = rows->record(row);
+        const GearRecord& r = rows->record(row);
         entry.category = fieldText(r.category);
         entry.item = fieldText(r.item);
         entry.unitWeight = fieldText(r.unitWeight);

@@ -12,7 +12,7 @@ using namespace cairnly;
 
 std::string writeBack(const DataFileContents& contents)
 {
-    std::vector<const sPubInfo*> rows;
+    std::vector<const GearRecord*> rows;
     rows.reserve(contents.records.size());
     for (const auto& record : contents.records)
         rows.push_back(record.get());

@@ -1,5 +1,5 @@
+#include "app/CairnlyApp.h"
 #include "app/QtPrompts.h"
-#include "app/TVelder99App.h"
 #include "icons/Icons.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     QtPrompts prompts;
     QtDialogRunner runner;
     cairnly::SystemLegacyRegistry registry;
-    TVelder99App cairnly(std::filesystem::current_path(), prompts, runner, registry);
+    CairnlyApp cairnly(std::filesystem::current_path(), prompts, runner, registry);
     cairnly.show();
     return QApplication::exec();
 }

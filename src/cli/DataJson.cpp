@@ -12,15 +12,15 @@ constexpr std::size_t columnTextCapacity = 50;
 
 // Positions 1 to count: the order of the file.
 template <class T>
-std::vector<const T*> inFileOrder(const CMMIList<T>& list)
+std::vector<const T*> inFileOrder(const OwningList<T>& list)
 {
     std::vector<const T*> elements;
-    list.ForEach([&](const T& element) { elements.push_back(&element); });
+    list.forEach([&](const T& element) { elements.push_back(&element); });
     std::reverse(elements.begin(), elements.end());
     return elements;
 }
 
-Json recordToJson(const sPubInfo& record)
+Json recordToJson(const GearRecord& record)
 {
     Json json = Json::object();
     json["category"] = toUtf8(fieldText(record.category));
@@ -43,7 +43,7 @@ Json recordToJson(const sPubInfo& record)
     json["columnTexts"] = std::move(texts);
     if (record.members) {
         Json members = Json::array();
-        for (const sPubInfo* member : inFileOrder(*record.members))
+        for (const GearRecord* member : inFileOrder(*record.members))
             members.push_back(recordToJson(*member));
         json["members"] = std::move(members);
     }
@@ -120,11 +120,11 @@ uint8_t flagOf(const Json& object, const char* key, const std::string& place)
     return value == 1 ? 1 : 0;
 }
 
-std::unique_ptr<sPubInfo> recordFromJson(const Json& json, const std::string& place, bool inGroup)
+std::unique_ptr<GearRecord> recordFromJson(const Json& json, const std::string& place, bool inGroup)
 {
     if (!json.is_object())
         fail(place, "expected an object");
-    auto record = std::make_unique<sPubInfo>();
+    auto record = std::make_unique<GearRecord>();
     setField(record->category, json, "category", place);
     setField(record->item, json, "item", place);
     setField(record->unitWeight, json, "unitWeight", place);
@@ -141,8 +141,8 @@ std::unique_ptr<sPubInfo> recordFromJson(const Json& json, const std::string& pl
     const Json& texts = arrayAt(json, "columnTexts", place);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (!record->columnTexts)
-            record->columnTexts = std::make_unique<CMMIList<std::string>>();
-        record->columnTexts->Add(std::make_unique<std::string>(
+            record->columnTexts = std::make_unique<OwningList<std::string>>();
+        record->columnTexts->add(std::make_unique<std::string>(
             lineTextOf(texts[i], columnTextCapacity, indexed(place + ".columnTexts", i))));
     }
 
@@ -150,14 +150,14 @@ std::unique_ptr<sPubInfo> recordFromJson(const Json& json, const std::string& pl
         if (inGroup)
             fail(place + ".members", "a member cannot hold members");
         const Json& members = arrayAt(json, "members", place);
-        std::vector<std::unique_ptr<sPubInfo>> inOrder;
+        std::vector<std::unique_ptr<GearRecord>> inOrder;
         for (std::size_t i = 0; i < members.size(); ++i)
             inOrder.push_back(recordFromJson(members[i], indexed(place + ".members", i), true));
         // The writer walks from the element added last.
-        record->members = std::make_unique<CMMIList<sPubInfo>>();
+        record->members = std::make_unique<OwningList<GearRecord>>();
         for (auto it = inOrder.rbegin(); it != inOrder.rend(); ++it) {
             (*it)->parent = record.get();
-            record->members->Add(std::move(*it));
+            record->members->add(std::move(*it));
         }
     }
     return record;
@@ -199,9 +199,9 @@ Json contentsToJson(const DataFileContents& contents)
     return json;
 }
 
-std::vector<const sPubInfo*> GearList::rows() const
+std::vector<const GearRecord*> GearList::rows() const
 {
-    std::vector<const sPubInfo*> pointers;
+    std::vector<const GearRecord*> pointers;
     pointers.reserve(records.size());
     for (const auto& record : records)
         pointers.push_back(record.get());

@@ -25,9 +25,9 @@ Json contentsToJson(const DataFileContents& contents);
 struct GearList
 {
     std::vector<std::string> categories;
-    std::vector<std::unique_ptr<sPubInfo>> records;
+    std::vector<std::unique_ptr<GearRecord>> records;
 
-    std::vector<const sPubInfo*> rows() const;
+    std::vector<const GearRecord*> rows() const;
 };
 
 // JSON that does not describe a list. The text names the place first, as in "rows[2].notes: ...".

@@ -18,54 +18,54 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void addText(sPubInfo& record, const std::string& text)
+void addText(GearRecord& record, const std::string& text)
 {
     if (!record.columnTexts)
-        record.columnTexts = std::make_unique<CMMIList<std::string>>();
-    record.columnTexts->Add(std::make_unique<std::string>(text));
+        record.columnTexts = std::make_unique<OwningList<std::string>>();
+    record.columnTexts->add(std::make_unique<std::string>(text));
 }
 
-// The walk order (First, Next) of a group's member items.
-std::vector<std::string> walk(sPubInfo& group)
+// The walk order (first(), next()) of a group's member items.
+std::vector<std::string> walk(GearRecord& group)
 {
     std::vector<std::string> names;
-    for (sPubInfo* m = group.members->First(); m; m = group.members->Next())
+    for (GearRecord* m = group.members->first(); m; m = group.members->next())
         names.emplace_back(fieldText(m->item));
     return names;
 }
 
-std::vector<std::string> texts(sPubInfo& record)
+std::vector<std::string> texts(GearRecord& record)
 {
     std::vector<std::string> all;
-    for (int32_t n = 1; record.columnTexts && n <= record.columnTexts->Count(); ++n)
-        all.push_back(*record.columnTexts->Get(n));
+    for (int32_t n = 1; record.columnTexts && n <= record.columnTexts->count(); ++n)
+        all.push_back(*record.columnTexts->get(n));
     return all;
 }
 
-std::string format(const std::vector<std::string>& categories, const std::vector<std::unique_ptr<sPubInfo>>& rows)
+std::string format(const std::vector<std::string>& categories, const std::vector<std::unique_ptr<GearRecord>>& rows)
 {
-    std::vector<const sPubInfo*> pointers;
+    std::vector<const GearRecord*> pointers;
     for (const auto& row : rows)
         pointers.push_back(row.get());
     return formatDataFile(categories, pointers);
 }
 
 // Two members walked as "Stove", "Pot", each with one text; the group has none and is expanded.
-std::unique_ptr<sPubInfo> kitchenGroup()
+std::unique_ptr<GearRecord> kitchenGroup()
 {
-    auto group = std::make_unique<sPubInfo>();
+    auto group = std::make_unique<GearRecord>();
     setFieldText(group->category, "Cooking");
     setFieldText(group->item, "Kitchen");
     setFieldText(group->collapsedLabel, "+ Kitchen");
     setFieldText(group->expandedLabel, "- Kitchen");
     group->expanded = 1;
-    group->members = std::make_unique<CMMIList<sPubInfo>>();
+    group->members = std::make_unique<OwningList<GearRecord>>();
     for (const char* name : {"Pot", "Stove"}) {
         auto member = itemRecord("Cooking", name, name[0] == 'P' ? "4.00" : "3.00");
         member->isMember = 1;
         member->parent = group.get();
         addText(*member, std::string("t-") + name);
-        group->members->Add(std::move(member));
+        group->members->add(std::move(member));
     }
     return group;
 }
@@ -93,14 +93,14 @@ TEST(DataFileWrite, APlainItemIsItsImageAndTwoZeroCounts)
     const std::string image = std::string("Tent") + zeros(17) + "Fly" + zeros(38) + "12.50" + zeros(5) + "25.00" +
                               zeros(5) + "green" + zeros(46) + "\x01" + "2" + zeros(4) + zeros(10 + 43 + 43 + 2 + 4);
     ASSERT_EQ(image.size(), 241u);
-    std::vector<std::unique_ptr<sPubInfo>> rows;
+    std::vector<std::unique_ptr<GearRecord>> rows;
     rows.push_back(std::move(r));
     EXPECT_EQ(format({"Tent"}, rows), header + "Tent\r\n\r\n" + image + count0 + count0);
 }
 
 TEST(DataFileWrite, AGroupIsWrittenCollapsedWithItsMembersInWalkOrder)
 {
-    std::vector<std::unique_ptr<sPubInfo>> rows;
+    std::vector<std::unique_ptr<GearRecord>> rows;
     rows.push_back(kitchenGroup());
     EXPECT_EQ(format({}, rows), header + "\r\n" + kitchenImage.top() + count2 + stoveImage.member() + count1 +
                                     "t-Stove\r\n" + potImage.member() + count1 + "t-Pot\r\n" + count0);
@@ -113,7 +113,7 @@ TEST(DataFileWrite, ColumnTextsAreWrittenInTheOrderTheyWereAdded)
     addText(*r, "first");
     addText(*r, "");
     addText(*r, std::string(50, 'x'));
-    std::vector<std::unique_ptr<sPubInfo>> rows;
+    std::vector<std::unique_ptr<GearRecord>> rows;
     rows.push_back(std::move(r));
     const std::string image = Image{"Tent", "Fly", "1", "1"}.top();
     EXPECT_EQ(format({}, rows), header + "\r\n" + image + count0 + std::string("\3\0\0\0", 4) + "first\r\n\r\n" +
@@ -125,7 +125,7 @@ TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
     ScratchFolder folder;
     const fs::path file = folder.path() / "GearData.dat";
     std::ofstream(file) << "old";
-    std::vector<std::unique_ptr<sPubInfo>> rows;
+    std::vector<std::unique_ptr<GearRecord>> rows;
     rows.push_back(itemRecord("Tent", "Fly", "1"));
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {rows[0].get()}), std::nullopt);
     const std::string image = Image{"Tent", "Fly", "1", "1"}.top();
@@ -228,13 +228,13 @@ TEST(DataFileRead, AGroupComesBackWithItsMembersReversedAndTextsInFileOrder)
                              "t-Stove\r\n" + potImage.member() + count2 + "a\r\nb\r\n" + count1 + "row\r\n";
     DataFileContents c = parseDataFile(file);
     ASSERT_EQ(c.records.size(), 1u);
-    sPubInfo& group = *c.records[0];
+    GearRecord& group = *c.records[0];
     ASSERT_TRUE(group.isGroup());
     EXPECT_EQ(walk(group), (std::vector<std::string>{"Pot", "Stove"}));
-    EXPECT_EQ(texts(*group.members->Get(1)), std::vector<std::string>{"t-Stove"});
-    EXPECT_EQ(texts(*group.members->Get(2)), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(group.members->Get(1)->parent, &group);
-    EXPECT_EQ(group.members->Get(2)->isMember, 1);
+    EXPECT_EQ(texts(*group.members->get(1)), std::vector<std::string>{"t-Stove"});
+    EXPECT_EQ(texts(*group.members->get(2)), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(group.members->get(1)->parent, &group);
+    EXPECT_EQ(group.members->get(2)->isMember, 1);
     EXPECT_EQ(texts(group), std::vector<std::string>{"row"});
     EXPECT_EQ(group.parent, nullptr);
     EXPECT_EQ(c.groupNames, std::vector<std::string>{"Kitchen"});
@@ -242,7 +242,7 @@ TEST(DataFileRead, AGroupComesBackWithItsMembersReversedAndTextsInFileOrder)
 
 TEST(DataFileRead, MemberOrderReversesAtEachWriteAndRead)
 {
-    std::vector<std::unique_ptr<sPubInfo>> rows;
+    std::vector<std::unique_ptr<GearRecord>> rows;
     rows.push_back(kitchenGroup());
     const std::string group = kitchenImage.top() + count2;
     const std::string stove = stoveImage.member() + count1 + "t-Stove\r\n";
@@ -265,7 +265,7 @@ TEST(DataFileRead, Version5MembersHaveNoTextsButRowsDo)
     EXPECT_EQ(c.format, DataFormat::Version5);
     ASSERT_EQ(c.records.size(), 2u);
     EXPECT_EQ(walk(*c.records[0]), (std::vector<std::string>{"Pot", "Stove"}));
-    EXPECT_EQ(c.records[0]->members->Get(1)->columnTexts, nullptr);
+    EXPECT_EQ(c.records[0]->members->get(1)->columnTexts, nullptr);
     EXPECT_EQ(texts(*c.records[0]), std::vector<std::string>{"row"});
     EXPECT_EQ(fieldText(c.records[1]->item), "Fly");
 }
@@ -291,7 +291,7 @@ TEST(DataFileRead, AnUnversionedFileIsConvertedRecordByRecord)
     EXPECT_EQ(c.format, DataFormat::Unversioned);
     EXPECT_EQ(c.categories, (std::vector<std::string>{"Tent", "Cooking"}));
     ASSERT_EQ(c.records.size(), 2u);
-    const sPubInfo& a = *c.records[0];
+    const GearRecord& a = *c.records[0];
     EXPECT_EQ(fieldText(a.unitWeight), "12.5");
     EXPECT_EQ(fieldText(a.weight), "12.5");
     EXPECT_EQ(fieldText(a.multiplier), "1");

@@ -74,7 +74,7 @@ protected:
         bool anyTicked = false;
         std::vector<std::string> seen;
         for (int i = 0; i < rows->rowCount(); ++i) {
-            const sPubInfo& r = rows->record(i);
+            const GearRecord& r = rows->record(i);
             // The category rule, looking at every row above.
             const std::string category(fieldText(r.category));
             bool above = false;
@@ -91,8 +91,8 @@ protected:
             if (rows->kind(i) == RowKind::Group) {
                 ASSERT_EQ(fieldText(r.groupWeight), formatFixed(static_cast<double>(groupSum(r)), 2));
                 // An expanded group is followed by exactly its members, in walk order.
-                std::vector<const sPubInfo*> members;
-                r.members->ForEach([&](const sPubInfo& m) { members.push_back(&m); });
+                std::vector<const GearRecord*> members;
+                r.members->forEach([&](const GearRecord& m) { members.push_back(&m); });
                 if (r.expanded) {
                     for (std::size_t k = 0; k < members.size(); ++k) {
                         const int memberRow = i + 1 + static_cast<int>(k);
@@ -123,10 +123,10 @@ protected:
 TEST_F(RowsRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
 {
     for (int round = 0; round < 30; ++round) {
-        std::vector<sPubInfo> records(std::uniform_int_distribution<int>(0, 60)(random));
+        std::vector<GearRecord> records(std::uniform_int_distribution<int>(0, 60)(random));
         std::vector<std::pair<std::string, std::string>> plain;
         std::vector<std::string> plainTags;
-        std::vector<const sPubInfo*> pointers;
+        std::vector<const GearRecord*> pointers;
         for (std::size_t i = 0; i < records.size(); ++i) {
             const std::string category = pick(random, categoryPool);
             const std::string item = pick(random, itemPool);

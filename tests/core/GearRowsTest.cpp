@@ -99,7 +99,7 @@ TEST_F(RowsTest, AGroupRowCountsItsMembersWhileMemberRowsCountNothing)
 
 TEST_F(RowsTest, ATinyTotalCountsAsNothingTicked)
 {
-    sPubInfo dust;
+    GearRecord dust;
     setFieldText(dust.category, "Misc");
     setFieldText(dust.item, "Dust");
     setFieldText(dust.weight, "0.000001");
@@ -371,7 +371,7 @@ TEST_F(RowsTest, TheEditorsAddButtonAlwaysGivesATextListAndDoesNotSortAgain)
     rows->addItem(entry, AddSource::EditorButton);
     EXPECT_EQ(table(), (Lines{"I - A|mid|5.00|", "I - A|zzz|1.00|"}));
     ASSERT_NE(rows->record(1).columnTexts, nullptr);
-    EXPECT_EQ(rows->record(1).columnTexts->Count(), 0);
+    EXPECT_EQ(rows->record(1).columnTexts->count(), 0);
     add("A", "yyy", "1");
     EXPECT_EQ(rows->record(rowOf("yyy")).columnTexts, nullptr);
 }

@@ -7,9 +7,9 @@ using namespace cairnly;
 
 namespace {
 
-sPubInfo item(const char* unitWeight, const char* multiplier)
+GearRecord item(const char* unitWeight, const char* multiplier)
 {
-    sPubInfo record;
+    GearRecord record;
     setFieldText(record.unitWeight, unitWeight);
     setFieldText(record.multiplier, multiplier);
     return record;
@@ -82,15 +82,15 @@ TEST(WeightUnits, ConvertsAGroupAndSumsItsMembers)
 {
     const CommaLocale comma;
     ASSERT_TRUE(comma.isActive());
-    sPubInfo group;
-    group.members = std::make_unique<CMMIList<sPubInfo>>();
-    group.members->Add(std::make_unique<sPubInfo>(item("2", "3")));
-    group.members->Add(std::make_unique<sPubInfo>(item("0.02", "10")));
+    GearRecord group;
+    group.members = std::make_unique<OwningList<GearRecord>>();
+    group.members->add(std::make_unique<GearRecord>(item("2", "3")));
+    group.members->add(std::make_unique<GearRecord>(item("0.02", "10")));
     const std::optional<ConvertedGroup> converted = convertGroup(group, true);
     ASSERT_TRUE(converted.has_value());
     EXPECT_EQ(converted->members, (std::vector<ConvertedWeights>{{"0.57", "5.68"}, {"56.75", "170.25"}}));
     EXPECT_EQ(converted->groupWeight, "175.93");
 
-    group.members->Add(std::make_unique<sPubInfo>(item("99999", "1")));
+    group.members->add(std::make_unique<GearRecord>(item("99999", "1")));
     EXPECT_EQ(convertGroup(group, true), std::nullopt);
 }

@@ -1,9 +1,9 @@
 #include "ScratchFolder.h"
 #include "TestSupport.h"
 #include "app/Text.h"
-#include "dialogs/TCreateGroupDialog.h"
-#include "dialogs/TPubInfo.h"
-#include "dialogs/TWeightDisplayDialg.h"
+#include "dialogs/CreateGroupDialog.h"
+#include "dialogs/ItemEditorDialog.h"
+#include "dialogs/WeightUnitsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -103,8 +103,8 @@ using WeightDisplayDialogTest = DialogsTest;
 
 TEST_F(WeightDisplayDialogTest, OpensOnNonMetricWithItsTexts)
 {
-    TWeightDisplayDialg dialog;
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("weightDisplayDialog"));
+    WeightUnitsDialog dialog;
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("weightUnitsDialog"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Cairnly"));
     EXPECT_TRUE(dialog.isModal());
     EXPECT_EQ(child<QLabel>(dialog, "explanationLabel")->text(),
@@ -130,7 +130,7 @@ TEST_F(WeightDisplayDialogTest, OpensOnNonMetricWithItsTexts)
 
 TEST_F(WeightDisplayDialogTest, EachChoiceGivesItsFlag)
 {
-    TWeightDisplayDialg dialog;
+    WeightUnitsDialog dialog;
     child<QRadioButton>(dialog, "metricRadioButton")->click();
     EXPECT_FALSE(child<QRadioButton>(dialog, "nonMetricRadioButton")->isChecked());
     EXPECT_EQ(press(dialog, "okButton"), QDialog::Accepted);
@@ -148,7 +148,7 @@ protected:
     ScratchFolder folder;
     GearRows rows{folder.path(), folder / "GearData.dat", cairnly::Settings{}};
 
-    TCreateGroupDialog::NameCheck nameCheck()
+    CreateGroupDialog::NameCheck nameCheck()
     {
         return [this](const std::string& name) { return rows.groupNameProblem(name); };
     }
@@ -167,7 +167,7 @@ protected:
 
 TEST_F(CreateGroupDialogTest, PromptNamesTheDraggedItemFirstAsPlainText)
 {
-    TCreateGroupDialog dialog({"Tent", "Caf\xE9 mug"}, nameCheck(), prompts);
+    CreateGroupDialog dialog({"Tent", "Caf\xE9 mug"}, nameCheck(), prompts);
     EXPECT_EQ(dialog.objectName(), QStringLiteral("createGroupDialog"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create Group"));
     auto* prompt = child<QLabel>(dialog, "promptLabel");
@@ -175,11 +175,11 @@ TEST_F(CreateGroupDialogTest, PromptNamesTheDraggedItemFirstAsPlainText)
                                                 "enter a group name below, and click OK"));
     EXPECT_EQ(prompt->textFormat(), Qt::PlainText);
 
-    TCreateGroupDialog markup({"<b>x</b>", "50%2 off %1"}, nameCheck(), prompts);
+    CreateGroupDialog markup({"<b>x</b>", "50%2 off %1"}, nameCheck(), prompts);
     EXPECT_EQ(child<QLabel>(markup, "promptLabel")->text(),
               QStringLiteral("If you would like to add \"<b>x</b>\" and \"50%2 off %1\" to a group, enter a group "
                              "name below, and click OK"));
-    TCreateGroupDialog percent({"50%2 off", "Tarp"}, nameCheck(), prompts);
+    CreateGroupDialog percent({"50%2 off", "Tarp"}, nameCheck(), prompts);
     EXPECT_EQ(child<QLabel>(percent, "promptLabel")->text(),
               QStringLiteral("If you would like to add \"50%2 off\" and \"Tarp\" to a group, enter a group name "
                              "below, and click OK"));
@@ -187,7 +187,7 @@ TEST_F(CreateGroupDialogTest, PromptNamesTheDraggedItemFirstAsPlainText)
 
 TEST_F(CreateGroupDialogTest, EditsAreLimitedToTheirWidthsAndToWindows1252)
 {
-    TCreateGroupDialog dialog({"Pot", "Stove"}, nameCheck(), prompts);
+    CreateGroupDialog dialog({"Pot", "Stove"}, nameCheck(), prompts);
     EXPECT_EQ(child<QLineEdit>(dialog, "groupNameEdit")->maxLength(), 40);
     EXPECT_EQ(child<QLineEdit>(dialog, "groupNotesEdit")->maxLength(), 50);
     type(dialog, "groupNameEdit", QString::fromUtf8("Kit \xD0\x96\xE2\x82\xAC") + QString(50, QLatin1Char('k')));
@@ -199,7 +199,7 @@ TEST_F(CreateGroupDialogTest, EditsAreLimitedToTheirWidthsAndToWindows1252)
 TEST_F(CreateGroupDialogTest, OkRefusesAnEmptyOrTakenNameAndStaysOpen)
 {
     makeCookKit();
-    TCreateGroupDialog dialog({"Mug", "Spoon"}, nameCheck(), prompts);
+    CreateGroupDialog dialog({"Mug", "Spoon"}, nameCheck(), prompts);
     QSignalSpy finished(&dialog, &QDialog::finished);
     press(dialog, "okButton");
     type(dialog, "groupNameEdit", QStringLiteral("Cook kit"));
@@ -214,13 +214,13 @@ TEST_F(CreateGroupDialogTest, OkRefusesAnEmptyOrTakenNameAndStaysOpen)
 TEST_F(CreateGroupDialogTest, OkTransfersTheNameAndNotes)
 {
     makeCookKit();
-    TCreateGroupDialog dialog({"Mug", "Spoon"}, nameCheck(), prompts);
+    CreateGroupDialog dialog({"Mug", "Spoon"}, nameCheck(), prompts);
     type(dialog, "groupNameEdit", QStringLiteral("cook kit")); // differs in case only: accepted
     type(dialog, "groupNotesEdit", QString::fromUtf8("Caf\xC3\xA9 set"));
     EXPECT_EQ(press(dialog, "okButton"), QDialog::Accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(dialog.transfer().name, "cook kit");
-    EXPECT_EQ(dialog.transfer().notes, "Caf\xE9 set");
+    EXPECT_EQ(dialog.fields().name, "cook kit");
+    EXPECT_EQ(dialog.fields().notes, "Caf\xE9 set");
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -235,9 +235,9 @@ protected:
     std::vector<ItemEntry> added;
     std::optional<Message> addReply;
 
-    TPubInfo::Hooks hooks(bool metric = false)
+    ItemEditorDialog::Hooks hooks(bool metric = false)
     {
-        TPubInfo::Hooks result;
+        ItemEditorDialog::Hooks result;
         result.entryProblem = [this](const ItemEntry& entry) { return rows.entryProblem(entry); };
         result.addNow = [this](const ItemEntry& entry) {
             added.push_back(entry);
@@ -249,28 +249,28 @@ protected:
     }
 
     // What the Add command opens with: the first category, empty fields, the multiplier 1.
-    static TPubInfoXfer addRecord(std::vector<std::string> headings = {"Colour", "Bought"})
+    static ItemEditorDialog::Fields addRecord(std::vector<std::string> headings = {"Colour", "Bought"})
     {
-        TPubInfoXfer xfer;
-        xfer.categories = {"Clothing", "Cooking", "Shelter"};
-        xfer.entry.category = "Clothing";
-        xfer.entry.columnTexts.resize(headings.size());
-        xfer.columnHeadings = std::move(headings);
-        return xfer;
+        ItemEditorDialog::Fields fields;
+        fields.categories = {"Clothing", "Cooking", "Shelter"};
+        fields.entry.category = "Clothing";
+        fields.entry.columnTexts.resize(headings.size());
+        fields.columnHeadings = std::move(headings);
+        return fields;
     }
 
-    static TPubInfoXfer modifyRecord()
+    static ItemEditorDialog::Fields modifyRecord()
     {
-        TPubInfoXfer xfer = addRecord();
-        xfer.entry = {"Cooking", "Stove", "3.5", "2", "Gas", {"Blue", "2020"}};
-        return xfer;
+        ItemEditorDialog::Fields fields = addRecord();
+        fields.entry = {"Cooking", "Stove", "3.5", "2", "Gas", {"Blue", "2020"}};
+        return fields;
     }
 };
 
 TEST_F(ItemEditorTest, AddModeOpensOnTheFirstColumnWithAddInsteadOfOk)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("itemEditor"));
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("itemEditorDialog"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Gear Information"));
     auto* box = child<QComboBox>(dialog, "categoryComboBox");
     EXPECT_FALSE(box->isEditable());
@@ -300,7 +300,7 @@ TEST_F(ItemEditorTest, AddModeOpensOnTheFirstColumnWithAddInsteadOfOk)
 
 TEST_F(ItemEditorTest, EveryEditHasItsWidthAndTheWindows1252Validator)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     const std::vector<std::pair<const char*, int>> limits{
         {"itemEdit", 40}, {"weightEdit", 9}, {"multiplierEdit", 4}, {"notesEdit", 50}, {"columnTextEdit", 50}};
     for (const auto& [name, limit] : limits) {
@@ -311,12 +311,12 @@ TEST_F(ItemEditorTest, EveryEditHasItsWidthAndTheWindows1252Validator)
     EXPECT_EQ(dialog.findChildren<QLineEdit*>().size(), 5); // the combo box is not editable
     type(dialog, "itemEdit", QString::fromUtf8("Tarp \xF0\x9F\x8F\x95 \xE2\x80\x94 1"));
     EXPECT_EQ(text(dialog, "itemEdit"), QString::fromUtf8("Tarp  \xE2\x80\x94 1"));
-    EXPECT_EQ(dialog.transfer().entry.item, "Tarp  \x97 1");
+    EXPECT_EQ(dialog.fields().entry.item, "Tarp  \x97 1");
 }
 
 TEST_F(ItemEditorTest, OkWithoutDescriptionOrWeightStaysOpenUntilYes)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     QSignalSpy finished(&dialog, &QDialog::finished);
     press(dialog, "okButton");
     EXPECT_EQ(prompts.shown, std::vector<Message>{noDescription});
@@ -329,13 +329,13 @@ TEST_F(ItemEditorTest, OkWithoutDescriptionOrWeightStaysOpenUntilYes)
 
     prompts.answers = {true};
     EXPECT_EQ(press(dialog, "okButton"), QDialog::Accepted);
-    EXPECT_EQ(line(dialog.transfer().entry), "Clothing|Fleece||1||[][]");
+    EXPECT_EQ(line(dialog.fields().entry), "Clothing|Fleece||1||[][]");
     EXPECT_TRUE(added.empty());
 }
 
 TEST_F(ItemEditorTest, OkWithAWeightThatCannotFitIsRefused)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     QSignalSpy finished(&dialog, &QDialog::finished);
     type(dialog, "itemEdit", QStringLiteral("Rock"));
     type(dialog, "weightEdit", QStringLiteral("999999999"));
@@ -348,20 +348,20 @@ TEST_F(ItemEditorTest, OkWithAWeightThatCannotFitIsRefused)
 
 TEST_F(ItemEditorTest, EnterIsOkInAddModeToo)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     QTest::keyClick(child<QLineEdit>(dialog, "notesEdit"), Qt::Key_Return);
     EXPECT_EQ(prompts.shown, std::vector<Message>{noDescription});
     type(dialog, "itemEdit", QStringLiteral("Fleece"));
     type(dialog, "weightEdit", QStringLiteral("12"));
     QTest::keyClick(child<QLineEdit>(dialog, "itemEdit"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.transfer().entry.unitWeight, "12");
+    EXPECT_EQ(dialog.fields().entry.unitWeight, "12");
     EXPECT_TRUE(added.empty());
 }
 
 TEST_F(ItemEditorTest, AddSkipsAnEmptyDescriptionSilentlyAndAsksAboutNoWeight)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     type(dialog, "weightEdit", QStringLiteral("12"));
     press(dialog, "addButton");
     EXPECT_TRUE(prompts.shown.empty());
@@ -381,7 +381,7 @@ TEST_F(ItemEditorTest, AddSkipsAnEmptyDescriptionSilentlyAndAsksAboutNoWeight)
 
 TEST_F(ItemEditorTest, AddHandsOverTheEntryAndClearsForTheNext)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     QSignalSpy finished(&dialog, &QDialog::finished);
     child<QComboBox>(dialog, "categoryComboBox")->setCurrentIndex(2);
     type(dialog, "itemEdit", QStringLiteral("Tent"));
@@ -416,7 +416,7 @@ TEST_F(ItemEditorTest, AddHandsOverTheEntryAndClearsForTheNext)
 
 TEST_F(ItemEditorTest, ARefusedAddShowsTheMessageAndKeepsTheFields)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
     addReply = Message{"Please uncheck the \"Hide Non-Selected Items\" checkbox first", "Important!",
                        MessageIcon::Exclamation, MessageButtons::Ok};
     type(dialog, "itemEdit", QStringLiteral("Tent"));
@@ -434,7 +434,7 @@ TEST_F(ItemEditorTest, ARefusedAddShowsTheMessageAndKeepsTheFields)
 
 TEST_F(ItemEditorTest, ColumnTextsFollowTheSelectedColumnAndReachOk)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord({"Colour", "Bought", "Where"}), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord({"Colour", "Bought", "Where"}), hooks(), prompts);
     type(dialog, "columnTextEdit", QStringLiteral("Red"));
     auto* columns = child<QListWidget>(dialog, "columnListWidget");
     columns->clearSelection(); // as a Ctrl+click on the selected line does
@@ -450,18 +450,18 @@ TEST_F(ItemEditorTest, ColumnTextsFollowTheSelectedColumnAndReachOk)
     selectColumn(dialog, 1);
     EXPECT_EQ(text(dialog, "columnTextEdit"), QString());
     type(dialog, "columnTextEdit", QStringLiteral("2019"));
-    EXPECT_EQ(dialog.transfer().entry.columnTexts, (std::vector<std::string>{"Red", "2019", "REI"}));
+    EXPECT_EQ(dialog.fields().entry.columnTexts, (std::vector<std::string>{"Red", "2019", "REI"}));
     type(dialog, "itemEdit", QStringLiteral("Jacket"));
     type(dialog, "weightEdit", QStringLiteral("11"));
     EXPECT_EQ(press(dialog, "okButton"), QDialog::Accepted);
-    EXPECT_EQ(dialog.transfer().entry.columnTexts, (std::vector<std::string>{"Red", "2019", "REI"}));
-    EXPECT_EQ(dialog.transfer().columnHeadings, (std::vector<std::string>{"Colour", "Bought", "Where"}));
-    EXPECT_EQ(dialog.transfer().categories, (std::vector<std::string>{"Clothing", "Cooking", "Shelter"}));
+    EXPECT_EQ(dialog.fields().entry.columnTexts, (std::vector<std::string>{"Red", "2019", "REI"}));
+    EXPECT_EQ(dialog.fields().columnHeadings, (std::vector<std::string>{"Colour", "Bought", "Where"}));
+    EXPECT_EQ(dialog.fields().categories, (std::vector<std::string>{"Clothing", "Cooking", "Shelter"}));
 }
 
 TEST_F(ItemEditorTest, WithoutUserColumnsTheTextEditIsDisabled)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord({}), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord({}), hooks(), prompts);
     EXPECT_EQ(child<QListWidget>(dialog, "columnListWidget")->count(), 0);
     EXPECT_FALSE(child<QLineEdit>(dialog, "columnTextEdit")->isEnabled());
     type(dialog, "itemEdit", QStringLiteral("Hat"));
@@ -473,7 +473,7 @@ TEST_F(ItemEditorTest, WithoutUserColumnsTheTextEditIsDisabled)
 TEST_F(ItemEditorTest, ConvertNamesAndDoesTheConversionOfItsClick)
 {
     {
-        TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+        ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
         auto* convert = child<QPushButton>(dialog, "convertButton");
         EXPECT_EQ(convert->text(), QStringLiteral("Convert to Ounces"));
         type(dialog, "weightEdit", QStringLiteral("100"));
@@ -483,7 +483,7 @@ TEST_F(ItemEditorTest, ConvertNamesAndDoesTheConversionOfItsClick)
     }
     {
         // The direction carries over to the next opening.
-        TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(), prompts);
+        ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(), prompts);
         auto* convert = child<QPushButton>(dialog, "convertButton");
         EXPECT_EQ(convert->text(), QStringLiteral("Convert to grams"));
         type(dialog, "weightEdit", QStringLiteral("2"));
@@ -496,7 +496,7 @@ TEST_F(ItemEditorTest, ConvertNamesAndDoesTheConversionOfItsClick)
 
 TEST_F(ItemEditorTest, ConvertWithGramsShownRefusesAResultThatCannotFit)
 {
-    TPubInfo dialog(TPubInfo::Mode::Add, addRecord(), hooks(true), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, addRecord(), hooks(true), prompts);
     auto* convert = child<QPushButton>(dialog, "convertButton");
     EXPECT_EQ(convert->text(), QStringLiteral("Convert to grams"));
     type(dialog, "weightEdit", QStringLiteral("99999999"));
@@ -513,7 +513,7 @@ TEST_F(ItemEditorTest, ConvertWithGramsShownRefusesAResultThatCannotFit)
 
 TEST_F(ItemEditorTest, ModifyModeShowsTheRecordWithOkInPlaceOfAdd)
 {
-    TPubInfo dialog(TPubInfo::Mode::Modify, modifyRecord(), hooks(), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Modify, modifyRecord(), hooks(), prompts);
     EXPECT_FALSE(child<QPushButton>(dialog, "okButton")->isHidden());
     EXPECT_FALSE(child<QPushButton>(dialog, "addButton")->isEnabled());
     EXPECT_TRUE(child<QPushButton>(dialog, "convertButton")->isHidden());
@@ -531,18 +531,18 @@ TEST_F(ItemEditorTest, ModifyModeShowsTheRecordWithOkInPlaceOfAdd)
     QTest::keyClick(child<QLineEdit>(dialog, "columnTextEdit"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(line(dialog.transfer().entry), "Cooking|Stove|3.5|2|Butane|[Blue][2021]");
+    EXPECT_EQ(line(dialog.fields().entry), "Cooking|Stove|3.5|2|Butane|[Blue][2021]");
 }
 
 TEST_F(ItemEditorTest, ModifyOfACategoryNoLongerListedShowsNoneAndTransfersEmpty)
 {
-    TPubInfoXfer xfer = modifyRecord();
-    xfer.entry.category = "Kitchen";
-    TPubInfo dialog(TPubInfo::Mode::Modify, xfer, hooks(), prompts);
+    ItemEditorDialog::Fields fields = modifyRecord();
+    fields.entry.category = "Kitchen";
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Modify, fields, hooks(), prompts);
     EXPECT_EQ(child<QComboBox>(dialog, "categoryComboBox")->currentIndex(), -1);
     EXPECT_EQ(child<QComboBox>(dialog, "categoryComboBox")->currentText(), QString());
     EXPECT_EQ(press(dialog, "okButton"), QDialog::Accepted);
-    EXPECT_EQ(dialog.transfer().entry.category, "");
+    EXPECT_EQ(dialog.fields().entry.category, "");
 }
 
 } // namespace

@@ -4,11 +4,11 @@
 #include "ScratchFolder.h"
 #include "TestSupport.h"
 
-#include "app/TSDIDecFrame.h"
-#include "app/TVelder99App.h"
-#include "app/TVelder99DlgClient.h"
+#include "app/CairnlyApp.h"
+#include "app/MainPanel.h"
+#include "app/MainWindow.h"
+#include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
-#include "listview/TSAListWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,7 +34,7 @@ protected:
     ScriptedPrompts prompts;
     ScriptedRunner runner;
     FakeLegacyRegistry registry;
-    std::unique_ptr<TVelder99App> app;
+    std::unique_ptr<CairnlyApp> app;
 
     void SetUp() override { registry.exists = false; }
 
@@ -56,7 +56,7 @@ protected:
                 return press(dialog, "okButton");
             });
         }
-        app = std::make_unique<TVelder99App>(folder.path(), prompts, runner, registry);
+        app = std::make_unique<CairnlyApp>(folder.path(), prompts, runner, registry);
         app->show();
         QApplication::processEvents();
     }
@@ -64,21 +64,21 @@ protected:
     // Closes the window as the user would; true when it closed.
     bool closeWindow()
     {
-        const bool closed = app->frame().close();
+        const bool closed = app->mainWindow().close();
         if (closed)
             app.reset();
         return closed;
     }
 
-    TVelder99DlgClient& client() { return app->client(); }
-    cairnly::GearRows& rows() { return client().gearRows(); }
-    TSAListWindow* view() { return client().listView(); }
-    GearTableModel* model() { return client().tableModel(); }
-    const TVelder99DlgClient::Commands& commands() { return client().commands(); }
+    MainPanel& mainPanel() { return app->mainPanel(); }
+    cairnly::GearRows& rows() { return mainPanel().gearRows(); }
+    GearListView* view() { return mainPanel().listView(); }
+    GearTableModel* model() { return mainPanel().tableModel(); }
+    const MainPanel::Commands& commands() { return mainPanel().commands(); }
     template <class T>
     T* widget(const char* name)
     {
-        T* found = app->frame().findChild<T*>(QString::fromLatin1(name));
+        T* found = app->mainWindow().findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }

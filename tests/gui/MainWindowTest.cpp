@@ -38,8 +38,9 @@ Message important(const std::string& text)
 TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderAsksForTheUnitsOnce)
 {
     start(false);
-    EXPECT_EQ(runner.ran, (std::vector<QString>{"weightDisplayDialog"}));
-    EXPECT_EQ(app->frame().windowTitle(), "Cairnly - " + QString::fromStdString((folder / "GearData.dat").string()));
+    EXPECT_EQ(runner.ran, (std::vector<QString>{"weightUnitsDialog"}));
+    EXPECT_EQ(app->mainWindow().windowTitle(),
+              "Cairnly - " + QString::fromStdString((folder / "GearData.dat").string()));
     EXPECT_EQ(totalLine(), "0.00 oz. (0.00 lbs)");
     EXPECT_EQ(model()->headerData(2, Qt::Horizontal).toString(), "Weight (oz)");
 
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderAsksForTheUnitsOnce)
     EXPECT_NE(folder.read("GearData.ini"), "<missing>");
 
     start(std::nullopt);
-    EXPECT_EQ(runner.ran, (std::vector<QString>{"weightDisplayDialog", "itemEditor"})); // no units dialog again
+    EXPECT_EQ(runner.ran, (std::vector<QString>{"weightUnitsDialog", "itemEditorDialog"})); // no units dialog again
     EXPECT_EQ(rows().categories().size(), 8u);
 }
 
@@ -145,7 +146,7 @@ TEST_F(MainWindowTest, RemoveFromGroupComesFromTheMemberRowsRightClickMenu)
     nameNextGroup("Kitchen");
     drop(1, 0);
     clickCell(0, 1);
-    auto* menu = app->frame().findChild<QMenu*>("memberMenu");
+    auto* menu = app->mainWindow().findChild<QMenu*>("memberMenu");
     const QPoint onGroup = view()->visualRect(model()->index(0, 1)).center();
     QContextMenuEvent nothing(QContextMenuEvent::Mouse, onGroup, view()->viewport()->mapToGlobal(onGroup));
     QApplication::sendEvent(view()->viewport(), &nothing);
@@ -270,7 +271,7 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
     commands().saveAs->trigger();
     EXPECT_EQ(prompts.fileDialogs.back().title, "Save Current Configuration As...");
     EXPECT_EQ(prompts.fileDialogs.back().filters, "Gear Weight Files (*.dat);;Text Files (*.txt)");
-    EXPECT_EQ(app->frame().windowTitle(), "Cairnly - " + QString::fromStdString((folder / "trip.dat").string()));
+    EXPECT_EQ(app->mainWindow().windowTitle(), "Cairnly - " + QString::fromStdString((folder / "trip.dat").string()));
     addThroughEditor("Tent", "Pegs", "3");
     commands().save->trigger();
     EXPECT_EQ(folder.read("trip.dat"), header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 +
@@ -285,7 +286,7 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
 
     // The recent files: newest first.
     QStringList recent;
-    for (QAction* action : app->frame().findChildren<QAction*>()) {
+    for (QAction* action : app->mainWindow().findChildren<QAction*>()) {
         if (action->objectName().startsWith("recentFileAction"))
             recent << action->text();
     }
@@ -293,19 +294,19 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
     const QString base = QString::fromStdString(folder.path().string());
     EXPECT_EQ(recent,
               (QStringList{"&1 " + base + "/other.dat", "&2 " + base + "/trip.dat", "&3 " + base + "/GearData.dat"}));
-    app->frame().findChild<QAction*>("recentFileAction2")->trigger();
+    app->mainWindow().findChild<QAction*>("recentFileAction2")->trigger();
     EXPECT_EQ(shownRows(), (Lines{"- Tent|Fly|12.00|", "- |Pegs|3.00|"}));
-    EXPECT_EQ(app->frame().windowTitle(), "Cairnly - " + base + "/trip.dat");
+    EXPECT_EQ(app->mainWindow().windowTitle(), "Cairnly - " + base + "/trip.dat");
 
     folder.write("notes.txt", "not a list\r\n");
     prompts.fileNames.push_back(QString::fromStdString((folder / "notes.txt").string()));
     commands().open->trigger();
     EXPECT_EQ(prompts.shown.back(), (Message{"Not a Cairnly data file", "GearData.dat", MessageIcon::Error}));
     EXPECT_EQ(shownRows(), (Lines{"- Tent|Fly|12.00|", "- |Pegs|3.00|"}));
-    EXPECT_EQ(app->frame().windowTitle(), "Cairnly - " + base + "/trip.dat");
+    EXPECT_EQ(app->mainWindow().windowTitle(), "Cairnly - " + base + "/trip.dat");
 
     std::filesystem::remove(folder / "other.dat");
-    app->frame().findChild<QAction*>("recentFileAction2")->trigger();
+    app->mainWindow().findChild<QAction*>("recentFileAction2")->trigger();
     EXPECT_EQ(prompts.shown.back(),
               (Message{base.toStdString() + "/other.dat", "File Does Not Exist!", MessageIcon::Exclamation}));
 }
@@ -354,7 +355,7 @@ TEST_F(MainWindowTest, AFailedWriteAtClosingAsksBeforeTheListIsLost)
 TEST_F(MainWindowTest, TheWindowComesBackWhereItWasWithItsColumnsAsTheyWere)
 {
     start();
-    app->frame().setGeometry(120, 80, 760, 520);
+    app->mainWindow().setGeometry(120, 80, 760, 520);
     QApplication::processEvents();
     view()->horizontalHeader()->resizeSection(3, 150);
     view()->horizontalHeader()->moveSection(3, 0);
@@ -365,7 +366,7 @@ TEST_F(MainWindowTest, TheWindowComesBackWhereItWasWithItsColumnsAsTheyWere)
 
     for (int run = 0; run < 2; ++run) {
         start(std::nullopt);
-        EXPECT_EQ(app->frame().geometry(), QRect(120, 80, 760, 520));
+        EXPECT_EQ(app->mainWindow().geometry(), QRect(120, 80, 760, 520));
         for (int column = 0; column < 4; ++column)
             EXPECT_EQ(view()->horizontalHeader()->sectionSize(column), widths[column]) << "column " << column;
         EXPECT_EQ(view()->horizontalHeader()->logicalIndex(0), 3);
@@ -383,19 +384,19 @@ TEST_F(MainWindowTest, WideningTheWindowWidensEveryColumnByItsShare)
     for (int column = 0; column < 6; ++column)
         before.push_back(view()->horizontalHeader()->sectionSize(column));
     const int closeX = widget<QPushButton>("closeButton")->x();
-    app->frame().resize(app->frame().width() + 100, app->frame().height());
+    app->mainWindow().resize(app->mainWindow().width() + 100, app->mainWindow().height());
     QApplication::processEvents();
     for (int column = 0; column < 6; ++column)
         EXPECT_EQ(view()->horizontalHeader()->sectionSize(column), before[column] + 16) << "column " << column;
     EXPECT_EQ(widget<QPushButton>("closeButton")->x(), closeX + 100);
-    EXPECT_EQ(app->frame().minimumSize(), QSize(548, 394));
+    EXPECT_EQ(app->mainWindow().minimumSize(), QSize(548, 394));
 }
 
 TEST_F(MainWindowTest, MenusAndButtonsFollowTheListAtEveryChange)
 {
     start();
     QStringList titles;
-    for (QAction* menu : app->frame().menuBar()->actions())
+    for (QAction* menu : app->mainWindow().menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Entry", "&Configure", "C&olumn", "&Help"}));
     EXPECT_FALSE(commands().save->isEnabled());
@@ -465,6 +466,6 @@ TEST_F(MainWindowTest, APlacementOffEveryScreenIsIgnored)
     profile.writeStruct("MISC", "COORDS", cairnly::littleEndianBytes(farAway));
     ASSERT_EQ(profile.save(folder / "GearData.ini"), std::nullopt);
     start(std::nullopt);
-    EXPECT_LT(app->frame().geometry().left(), 5000);
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(app->frame().geometry()));
+    EXPECT_LT(app->mainWindow().geometry().left(), 5000);
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().intersects(app->mainWindow().geometry()));
 }

@@ -4,12 +4,12 @@
 #include "FakeLegacyRegistry.h"
 #include "ScratchFolder.h"
 #include "TestSupport.h"
-#include "app/TSDIDecFrame.h"
-#include "app/TVelder99App.h"
-#include "app/TVelder99DlgClient.h"
-#include "dialogs/TCreateGroupDialog.h"
-#include "dialogs/TPubInfo.h"
-#include "dialogs/TWeightDisplayDialg.h"
+#include "app/CairnlyApp.h"
+#include "app/MainPanel.h"
+#include "app/MainWindow.h"
+#include "dialogs/CreateGroupDialog.h"
+#include "dialogs/ItemEditorDialog.h"
+#include "dialogs/WeightUnitsDialog.h"
 #include "icons/Icons.h"
 
 #include <QApplication>
@@ -58,19 +58,19 @@ private:
     QDir folder;
 };
 
-TPubInfoXfer sampleRecord()
+ItemEditorDialog::Fields sampleRecord()
 {
-    TPubInfoXfer xfer;
-    xfer.categories = {"Clothing", "Cooking", "Food", "Miscellaneous", "Shelter", "Sleeping"};
-    xfer.columnHeadings = {"Colour", "Bought at"};
-    xfer.entry.category = "Clothing";
-    xfer.entry.columnTexts.resize(xfer.columnHeadings.size());
-    return xfer;
+    ItemEditorDialog::Fields fields;
+    fields.categories = {"Clothing", "Cooking", "Food", "Miscellaneous", "Shelter", "Sleeping"};
+    fields.columnHeadings = {"Colour", "Bought at"};
+    fields.entry.category = "Clothing";
+    fields.entry.columnTexts.resize(fields.columnHeadings.size());
+    return fields;
 }
 
-TPubInfo::Hooks sampleHooks(cairnly::WeightFieldConverter& converter)
+ItemEditorDialog::Hooks sampleHooks(cairnly::WeightFieldConverter& converter)
 {
-    TPubInfo::Hooks hooks;
+    ItemEditorDialog::Hooks hooks;
     hooks.entryProblem = [](const cairnly::ItemEntry&) { return std::optional<cairnly::Message>(); };
     hooks.addNow = [](const cairnly::ItemEntry&) { return std::optional<cairnly::Message>(); };
     hooks.converter = &converter;
@@ -79,7 +79,7 @@ TPubInfo::Hooks sampleHooks(cairnly::WeightFieldConverter& converter)
 
 void unitsDialog(Shots& shots)
 {
-    TWeightDisplayDialg dialog;
+    WeightUnitsDialog dialog;
     shots.take(dialog, QStringLiteral("units-dialog"));
 }
 
@@ -87,7 +87,7 @@ void itemEditorAdd(Shots& shots)
 {
     ScriptedPrompts prompts;
     cairnly::WeightFieldConverter converter;
-    TPubInfo dialog(TPubInfo::Mode::Add, sampleRecord(), sampleHooks(converter), prompts);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add, sampleRecord(), sampleHooks(converter), prompts);
     shots.take(dialog, QStringLiteral("item-editor-add"));
 }
 
@@ -95,17 +95,17 @@ void itemEditorModify(Shots& shots)
 {
     ScriptedPrompts prompts;
     cairnly::WeightFieldConverter converter;
-    TPubInfoXfer xfer = sampleRecord();
-    xfer.entry = {"Shelter", "Two-person tent, freestanding", "48.5",
-                  "1",       "Poles in the side pocket",      {"Green", "REI"}};
-    TPubInfo dialog(TPubInfo::Mode::Modify, xfer, sampleHooks(converter), prompts);
+    ItemEditorDialog::Fields fields = sampleRecord();
+    fields.entry = {"Shelter", "Two-person tent, freestanding", "48.5",
+                    "1",       "Poles in the side pocket",      {"Green", "REI"}};
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Modify, fields, sampleHooks(converter), prompts);
     shots.take(dialog, QStringLiteral("item-editor-modify"));
 }
 
 void createGroupDialog(Shots& shots)
 {
     ScriptedPrompts prompts;
-    TCreateGroupDialog dialog(
+    CreateGroupDialog dialog(
         {"Titanium pot 750 ml", "Canister stove"}, [](const std::string&) { return std::optional<cairnly::Message>(); },
         prompts);
     dialog.findChild<QLineEdit*>(QStringLiteral("groupNameEdit"))->setText(QStringLiteral("Cook kit"));
@@ -147,8 +147,8 @@ void mainWindow(Shots& shots)
     FakeLegacyRegistry registry;
     registry.exists = false;
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
-    TVelder99App app(folder.path(), prompts, runner, registry);
-    cairnly::GearRows& rows = app.client().gearRows();
+    CairnlyApp app(folder.path(), prompts, runner, registry);
+    cairnly::GearRows& rows = app.mainPanel().gearRows();
     rows.addColumn("Carried in", cairnly::FormatLeft);
     auto add = [&rows](const char* category, const char* item, const char* weight, const char* multiplier,
                        const char* where) {
@@ -174,11 +174,11 @@ void mainWindow(Shots& shots)
     rows.toggleGroup(row("+ Drinking"));
     app.show();
     QApplication::processEvents();
-    shots.save(app.frame().grab(), QStringLiteral("main-window"));
+    shots.save(app.mainWindow().grab(), QStringLiteral("main-window"));
     rows.sortByColumn(2);
     QApplication::processEvents();
-    shots.save(app.frame().grab(), QStringLiteral("main-window-by-weight"));
-    app.frame().hide();
+    shots.save(app.mainWindow().grab(), QStringLiteral("main-window-by-weight"));
+    app.mainWindow().hide();
 }
 
 } // namespace

@@ -116,16 +116,16 @@ void readCategories(ByteReader& in, std::vector<std::string>& categories)
 
 // Reads the count's lines into a new list, adding them in file order. A count beyond the file's end
 // reads the lines there are. False for a negative count, which only a damaged file holds.
-bool readTexts(ByteReader& in, std::unique_ptr<CMMIList<std::string>>& texts)
+bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts)
 {
     const int32_t count = in.count();
     if (count < 0)
         return false;
     if (count == 0)
         return true;
-    texts = std::make_unique<CMMIList<std::string>>();
+    texts = std::make_unique<OwningList<std::string>>();
     for (int32_t i = 0; i < count && !in.atEnd(); ++i)
-        texts->Add(std::make_unique<std::string>(lineText(in.line(), columnTextLimit)));
+        texts->add(std::make_unique<std::string>(lineText(in.line(), columnTextLimit)));
     return true;
 }
 
@@ -136,24 +136,24 @@ bool readBlock(ByteReader& in, BlockLayout layout, DataFileContents& contents)
     const unsigned char* image = in.take(topLevelImageSize);
     if (!image)
         return false;
-    std::unique_ptr<sPubInfo> record = readImage(image);
+    std::unique_ptr<GearRecord> record = readImage(image);
 
     const int32_t memberCount = in.count();
     if (memberCount < 0)
         return false;
     if (memberCount != 0) {
-        record->members = std::make_unique<CMMIList<sPubInfo>>();
+        record->members = std::make_unique<OwningList<GearRecord>>();
         // Each member needs bytes, so a huge count stops at the end of the file. A member cut short by
         // it is dropped.
         for (int32_t i = 0; i < memberCount && !in.atEnd(); ++i) {
             const unsigned char* memberImage = in.take(memberImageSize);
             if (!memberImage)
                 continue;
-            std::unique_ptr<sPubInfo> member = readImage(memberImage);
+            std::unique_ptr<GearRecord> member = readImage(memberImage);
             if (layout.memberTexts && !readTexts(in, member->columnTexts))
                 return false;
             member->parent = record.get();
-            record->members->Add(std::move(member));
+            record->members->add(std::move(member));
         }
     }
     if (layout.rowTexts && !readTexts(in, record->columnTexts))
@@ -185,7 +185,7 @@ class BlockWriter
 public:
     explicit BlockWriter(std::string& out) : out(out) {}
 
-    void row(const sPubInfo& record)
+    void row(const GearRecord& record)
     {
         const std::size_t at = appendImage(record, topLevelImageSize);
         // The file holds every group collapsed; the record keeps its state.
@@ -194,9 +194,9 @@ public:
         if (!record.members) {
             appendCount(out, 0);
         } else {
-            const CMMIList<sPubInfo>& members = *record.members;
-            appendCount(out, members.Count());
-            members.ForEach([this](const sPubInfo& member) {
+            const OwningList<GearRecord>& members = *record.members;
+            appendCount(out, members.count());
+            members.forEach([this](const GearRecord& member) {
                 appendImage(member, memberImageSize);
                 texts(member);
             });
@@ -205,7 +205,7 @@ public:
     }
 
 private:
-    std::size_t appendImage(const sPubInfo& record, std::size_t size)
+    std::size_t appendImage(const GearRecord& record, std::size_t size)
     {
         const std::size_t at = out.size();
         out.resize(at + size);
@@ -214,16 +214,16 @@ private:
     }
 
     // The count, then the texts at positions 1 to count: the reverse of the walk.
-    void texts(const sPubInfo& record)
+    void texts(const GearRecord& record)
     {
         if (!record.columnTexts) {
             appendCount(out, 0);
             return;
         }
-        const CMMIList<std::string>& list = *record.columnTexts;
+        const OwningList<std::string>& list = *record.columnTexts;
         walk.clear();
-        list.ForEach([this](const std::string& text) { walk.push_back(&text); });
-        appendCount(out, list.Count());
+        list.forEach([this](const std::string& text) { walk.push_back(&text); });
+        appendCount(out, list.count());
         for (auto it = walk.rbegin(); it != walk.rend(); ++it)
             appendLine(out, **it);
     }
@@ -278,8 +278,8 @@ DataFileContents parseDataFile(std::string_view bytes)
     readCategories(in, contents.categories);
 
     if (contents.format == DataFormat::Unversioned) {
-        while (const unsigned char* image = in.take(oldImageSize))
-            contents.records.push_back(convertOld(readOldImage(image)));
+        while (const unsigned char* image = in.take(unversionedImageSize))
+            contents.records.push_back(fromUnversioned(readUnversionedImage(image)));
         return contents;
     }
     const BlockLayout layout = layoutOf(contents.format);
@@ -288,7 +288,7 @@ DataFileContents parseDataFile(std::string_view bytes)
     return contents;
 }
 
-std::string formatDataFile(const std::vector<std::string>& categories, const std::vector<const sPubInfo*>& rows)
+std::string formatDataFile(const std::vector<std::string>& categories, const std::vector<const GearRecord*>& rows)
 {
     std::string out;
     out.reserve(currentHeader.size() + categories.size() * 24 + lineEnd.size() + rows.size() * typicalBlockSize);
@@ -297,13 +297,13 @@ std::string formatDataFile(const std::vector<std::string>& categories, const std
         appendLine(out, category);
     out += lineEnd;
     BlockWriter writer(out);
-    for (const sPubInfo* row : rows)
+    for (const GearRecord* row : rows)
         writer.row(*row);
     return out;
 }
 
 std::optional<std::string> writeDataFile(const std::filesystem::path& file, const std::vector<std::string>& categories,
-                                         const std::vector<const sPubInfo*>& rows)
+                                         const std::vector<const GearRecord*>& rows)
 {
     return writeFileAtomically(file, formatDataFile(categories, rows));
 }

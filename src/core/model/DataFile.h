@@ -1,7 +1,7 @@
 #pragma once
 
+#include "GearRecord.h"
 #include "Message.h"
-#include "sPubInfo.h"
 
 #include <filesystem>
 #include <memory>
@@ -33,8 +33,8 @@ struct DataFileContents
     Outcome outcome = Outcome::Read;
     DataFormat format = DataFormat::Current;
     std::vector<std::string> categories;
-    std::vector<std::unique_ptr<sPubInfo>> records; // top-level records in file order
-    std::vector<std::string> groupNames;            // the name of every group met, in file order
+    std::vector<std::unique_ptr<GearRecord>> records; // top-level records in file order
+    std::vector<std::string> groupNames;              // the name of every group met, in file order
     std::vector<Message> messages;
 };
 
@@ -46,10 +46,10 @@ DataFileContents parseDataFile(std::string_view bytes);
 
 // The bytes of a current-format data file: the categories, then one block per top-level record in the
 // given order. A group record is written with expanded 0, the record's checked byte as it stands.
-std::string formatDataFile(const std::vector<std::string>& categories, const std::vector<const sPubInfo*>& rows);
+std::string formatDataFile(const std::vector<std::string>& categories, const std::vector<const GearRecord*>& rows);
 
 // Writes the bytes of formatDataFile safely; returns the system's error text on failure.
 std::optional<std::string> writeDataFile(const std::filesystem::path& file, const std::vector<std::string>& categories,
-                                         const std::vector<const sPubInfo*>& rows);
+                                         const std::vector<const GearRecord*>& rows);
 
 } // namespace cairnly

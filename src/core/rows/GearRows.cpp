@@ -41,7 +41,7 @@ void GearRows::setObserver(GearRowsObserver* newObserver)
 
 RowKind GearRows::kind(int row) const
 {
-    const sPubInfo& r = *rows[row].record;
+    const GearRecord& r = *rows[row].record;
     if (r.isGroup())
         return RowKind::Group;
     return r.isMember ? RowKind::Member : RowKind::Item;
@@ -52,7 +52,7 @@ bool GearRows::isChecked(int row) const
     return isMemberRow(row) || rows[row].checked;
 }
 
-const sPubInfo& GearRows::record(int row) const
+const GearRecord& GearRows::record(int row) const
 {
     return *rows[row].record;
 }
@@ -76,7 +76,7 @@ std::string GearRows::cellText(int row, int column)
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
     DisplayLock::Hold hold(displayLock);
-    const sPubInfo& r = *rows[row].record;
+    const GearRecord& r = *rows[row].record;
     switch (column) {
     case 0:
         return sortedByOther || showsCategory(row) ? std::string(fieldText(r.category)) : std::string();
@@ -89,7 +89,7 @@ std::string GearRows::cellText(int row, int column)
     case 3:
         return std::string(fieldText(r.notes));
     default: {
-        const std::string* text = r.columnTexts ? r.columnTexts->Get(column - 3) : nullptr;
+        const std::string* text = r.columnTexts ? r.columnTexts->get(column - 3) : nullptr;
         return text ? *text : std::string();
     }
     }
@@ -148,7 +148,7 @@ fs::path GearRows::applicationSettingsFile() const
 
 void GearRows::refreshWeight(Row& row)
 {
-    const sPubInfo& r = *row.record;
+    const GearRecord& r = *row.record;
     row.weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
 }
 
@@ -218,7 +218,7 @@ void GearRows::removeRows(int first, int count)
     notifyChanged(first);
 }
 
-int GearRows::insertPosition(const sPubInfo& record) const
+int GearRows::insertPosition(const GearRecord& record) const
 {
     // Member rows never count: a row placed before a top-level row can never split a group from the
     // member rows shown beneath it.
@@ -240,14 +240,14 @@ int GearRows::insertPosition(const sPubInfo& record) const
     for (int i = block; i < n; ++i) {
         if (isMemberRow(i))
             continue;
-        const sPubInfo& r = *rows[i].record;
+        const GearRecord& r = *rows[i].record;
         if (!equalsNoCase(fieldText(r.category), category) || compareNoCase(fieldText(r.item), item) >= 0)
             return i;
     }
     return n;
 }
 
-int GearRows::insertItemSorted(std::unique_ptr<sPubInfo> record)
+int GearRows::insertItemSorted(std::unique_ptr<GearRecord> record)
 {
     const int position = insertPosition(*record);
     Row row;
@@ -261,12 +261,12 @@ int GearRows::insertItemSorted(std::unique_ptr<sPubInfo> record)
     return position;
 }
 
-std::vector<GearRows::Row> GearRows::memberRowsOf(const sPubInfo& group)
+std::vector<GearRows::Row> GearRows::memberRowsOf(const GearRecord& group)
 {
     std::vector<Row> memberRows;
-    group.members->ForEach([&](const sPubInfo& member) {
+    group.members->forEach([&](const GearRecord& member) {
         Row row;
-        row.record = std::make_unique<sPubInfo>(member);
+        row.record = std::make_unique<GearRecord>(member);
         row.checked = true;
         refreshWeight(row);
         refreshCategoryKey(row);
@@ -277,7 +277,7 @@ std::vector<GearRows::Row> GearRows::memberRowsOf(const sPubInfo& group)
 
 void GearRows::expand(int groupRow)
 {
-    sPubInfo& group = *rows[groupRow].record;
+    GearRecord& group = *rows[groupRow].record;
     group.expanded = 1;
     insertRows(groupRow + 1, memberRowsOf(group));
     notifyChanged(groupRow);
@@ -285,7 +285,7 @@ void GearRows::expand(int groupRow)
 
 void GearRows::collapse(int groupRow)
 {
-    sPubInfo* group = rows[groupRow].record.get();
+    GearRecord* group = rows[groupRow].record.get();
     group->expanded = 0;
     // Only the rows that really belong to this group go, however many members it has now.
     int count = 0;
@@ -298,7 +298,7 @@ void GearRows::collapse(int groupRow)
 
 int GearRows::groupRowOf(int memberRow) const
 {
-    const sPubInfo* group = rows[memberRow].record->parent;
+    const GearRecord* group = rows[memberRow].record->parent;
     for (int i = memberRow - 1; i >= 0; --i) {
         if (rows[i].record.get() == group)
             return i;
@@ -306,11 +306,11 @@ int GearRows::groupRowOf(int memberRow) const
     return -1;
 }
 
-sPubInfo* GearRows::memberAt(sPubInfo& group, int walkPosition)
+GearRecord* GearRows::memberAt(GearRecord& group, int walkPosition)
 {
-    sPubInfo* member = group.members->First();
+    GearRecord* member = group.members->first();
     for (int i = 1; member && i < walkPosition; ++i)
-        member = group.members->Next();
+        member = group.members->next();
     return member;
 }
 
@@ -445,7 +445,7 @@ std::optional<Message> GearRows::write(const std::optional<fs::path>& target)
     }
     saveSettings(settingsFileFor(file), currentSettings);
 
-    std::vector<const sPubInfo*> topLevel;
+    std::vector<const GearRecord*> topLevel;
     topLevel.reserve(rows.size());
     for (Row& row : rows) {
         if (row.record->isMember)

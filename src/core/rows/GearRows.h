@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/DataFile.h"
+#include "model/GearRecord.h"
 #include "model/Message.h"
-#include "model/sPubInfo.h"
 #include "rows/DisplayLock.h"
 #include "settings/ColumnLayout.h"
 #include "settings/Settings.h"
@@ -137,7 +137,7 @@ public:
     int columnCount() const { return static_cast<int>(layout.columns.size()); }
     RowKind kind(int row) const;
     bool isChecked(int row) const; // member rows always show checked
-    const sPubInfo& record(int row) const;
+    const GearRecord& record(int row) const;
     // The text a cell shows, under the display lock.
     std::string cellText(int row, int column);
     ColorValue cellColor(int row, int column) const;
@@ -237,7 +237,7 @@ public:
 private:
     struct Row
     {
-        std::unique_ptr<sPubInfo> record;
+        std::unique_ptr<GearRecord> record;
         bool checked = false;
         float weight = 0; // the weight shown, as the total and the weight sort read it
         // The category, folded and numbered: the category rule then scans the rows alone, not every record.
@@ -256,17 +256,17 @@ private:
     void endReset();
     void insertRows(int position, std::vector<Row> newRows);
     void removeRows(int first, int count);
-    int insertPosition(const sPubInfo& record) const;
-    int insertItemSorted(std::unique_ptr<sPubInfo> record);
-    std::vector<Row> memberRowsOf(const sPubInfo& group);
+    int insertPosition(const GearRecord& record) const;
+    int insertItemSorted(std::unique_ptr<GearRecord> record);
+    std::vector<Row> memberRowsOf(const GearRecord& group);
     void expand(int groupRow);
     void collapse(int groupRow);
     int groupRowOf(int memberRow) const;
-    static sPubInfo* memberAt(sPubInfo& group, int walkPosition);
+    static GearRecord* memberAt(GearRecord& group, int walkPosition);
     float groupSumWith(int memberRow, float newWeight) const;
-    std::unique_ptr<sPubInfo> joiningCopy(int row, sPubInfo& group);
+    std::unique_ptr<GearRecord> joiningCopy(int row, GearRecord& group);
     void addToGroup(int source, int groupRow);
-    void dissolve(sPubInfo& group);
+    void dissolve(GearRecord& group);
     void sortMembersByWeight();
     void updateTotal(bool rewriteLine = false);
     void updateCheckDependentStates();
@@ -279,7 +279,7 @@ private:
     std::optional<Message> refusal(const char* action) const;
     bool showsCategory(int row);
     std::vector<std::string> columnHeadings() const;
-    std::unique_ptr<sPubInfo> recordFrom(const ItemEntry& entry, const sPubInfo* base) const;
+    std::unique_ptr<GearRecord> recordFrom(const ItemEntry& entry, const GearRecord* base) const;
     void syncUserColumns();
 
     std::filesystem::path workingFolder;

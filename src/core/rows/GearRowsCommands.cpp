@@ -36,11 +36,11 @@ void sortAsBox(std::vector<std::string>& names)
                      [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
 }
 
-std::unique_ptr<CMMIList<std::string>> textListOf(const std::vector<std::string>& texts)
+std::unique_ptr<OwningList<std::string>> textListOf(const std::vector<std::string>& texts)
 {
-    auto list = std::make_unique<CMMIList<std::string>>();
+    auto list = std::make_unique<OwningList<std::string>>();
     for (const std::string& text : texts)
-        list->Add(std::make_unique<std::string>(text));
+        list->add(std::make_unique<std::string>(text));
     return list;
 }
 
@@ -71,7 +71,7 @@ void GearRows::setAllGroups(bool expanded)
     std::vector<Row> result;
     result.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        sPubInfo& r = *rows[i].record;
+        GearRecord& r = *rows[i].record;
         const bool toggle = r.isGroup() && (r.expanded != 0) == expanded;
         result.push_back(std::move(rows[i]));
         if (!toggle)
@@ -126,10 +126,10 @@ DropReply GearRows::dropOnRow(int source, int target)
                               std::string(fieldText(rows[groupRow].record->item))};
 }
 
-std::unique_ptr<sPubInfo> GearRows::joiningCopy(int row, sPubInfo& group)
+std::unique_ptr<GearRecord> GearRows::joiningCopy(int row, GearRecord& group)
 {
     rows[row].record->checked = rows[row].checked ? 1 : 0;
-    auto copy = std::make_unique<sPubInfo>(*rows[row].record);
+    auto copy = std::make_unique<GearRecord>(*rows[row].record);
     copy->isMember = 1;
     copy->parent = &group;
     return copy;
@@ -137,7 +137,7 @@ std::unique_ptr<sPubInfo> GearRows::joiningCopy(int row, sPubInfo& group)
 
 void GearRows::addToGroup(int source, int groupRow)
 {
-    sPubInfo& group = *rows[groupRow].record;
+    GearRecord& group = *rows[groupRow].record;
     auto joining = joiningCopy(source, group);
     const bool wasExpanded = group.expanded != 0;
     removeRows(source, 1);
@@ -145,7 +145,7 @@ void GearRows::addToGroup(int source, int groupRow)
         --groupRow;
     if (wasExpanded)
         collapse(groupRow);
-    group.members->Add(std::move(joining));
+    group.members->add(std::move(joining));
     refreshGroup(groupRow);
     if (wasExpanded)
         expand(groupRow);
@@ -159,17 +159,17 @@ int GearRows::createGroup(int source, int target, const std::string& name, const
     if (source == target || source < 0 || target < 0 || source >= rowCount() || target >= rowCount() ||
         kind(source) != RowKind::Item || kind(target) != RowKind::Item || changeRefusal() || groupNameProblem(name))
         return -1;
-    auto group = std::make_unique<sPubInfo>();
+    auto group = std::make_unique<GearRecord>();
     setFieldText(group->category, fieldText(rows[target].record->category));
     setFieldText(group->item, name);
     setFieldText(group->notes, notes);
     const std::string groupName(fieldText(group->item));
     setFieldText(group->collapsedLabel, "+ " + groupName);
     setFieldText(group->expandedLabel, "- " + groupName);
-    group->members = std::make_unique<CMMIList<sPubInfo>>();
+    group->members = std::make_unique<OwningList<GearRecord>>();
     // The member that joins last shows first: the target, then the dragged item.
-    group->members->Add(joiningCopy(source, *group));
-    group->members->Add(joiningCopy(target, *group));
+    group->members->add(joiningCopy(source, *group));
+    group->members->add(joiningCopy(target, *group));
     updateGroupWeight(*group);
     groupNameList.push_back(groupName);
 
@@ -190,15 +190,15 @@ std::optional<Message> GearRows::removeFromGroup(int memberRow)
     int groupRow = groupRowOf(memberRow);
     if (groupRow < 0)
         return std::nullopt;
-    sPubInfo* group = rows[groupRow].record.get();
+    GearRecord* group = rows[groupRow].record.get();
 
-    auto standAlone = std::make_unique<sPubInfo>(*rows[memberRow].record);
+    auto standAlone = std::make_unique<GearRecord>(*rows[memberRow].record);
     standAlone->isMember = 0;
     standAlone->parent = nullptr;
     // The member at the row's walk position: equal-looking members may differ in their texts.
     const int walkPosition = memberRow - groupRow;
-    group->members->RemoveAt(group->members->Count() - walkPosition + 1);
-    if (group->members->Count() == 0)
+    group->members->removeAt(group->members->count() - walkPosition + 1);
+    if (group->members->count() == 0)
         dissolve(*group);
 
     removeRows(memberRow, 1);
@@ -215,7 +215,7 @@ std::optional<Message> GearRows::removeFromGroup(int memberRow)
     return std::nullopt;
 }
 
-void GearRows::dissolve(sPubInfo& group)
+void GearRows::dissolve(GearRecord& group)
 {
     const auto name = std::find(groupNameList.begin(), groupNameList.end(), std::string(fieldText(group.item)));
     if (name != groupNameList.end())
@@ -259,7 +259,7 @@ void GearRows::sortByColumn(int column)
         const bool ascending = sortDirections[column] == 1;
         const int position = column - 3;
         auto textOf = [position](const Row& row) -> std::string_view {
-            const std::string* text = row.record->columnTexts ? row.record->columnTexts->Get(position) : nullptr;
+            const std::string* text = row.record->columnTexts ? row.record->columnTexts->get(position) : nullptr;
             return text ? std::string_view(*text) : std::string_view();
         };
         std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
@@ -277,13 +277,13 @@ void GearRows::sortMembersByWeight()
         for (Row& row : rows) {
             if (!row.record->isGroup())
                 continue;
-            CMMIList<sPubInfo>& members = *row.record->members;
-            std::vector<std::unique_ptr<sPubInfo>> walk;
-            while (sPubInfo* front = members.First())
-                walk.push_back(members.Detach(*front));
+            OwningList<GearRecord>& members = *row.record->members;
+            std::vector<std::unique_ptr<GearRecord>> walk;
+            while (GearRecord* front = members.first())
+                walk.push_back(members.detach(*front));
             std::stable_sort(walk.begin(), walk.end(), [](const auto& a, const auto& b) { return *a < *b; });
             for (auto it = walk.rbegin(); it != walk.rend(); ++it)
-                members.Add(std::move(*it));
+                members.add(std::move(*it));
         }
     }
     for (Row& row : rows) {
@@ -330,7 +330,7 @@ std::variant<Message, ItemEditorSetup> GearRows::modifySetup(const std::vector<i
     if (valid.empty())
         return oops("No name selected!");
     const int row = *std::min_element(valid.begin(), valid.end());
-    sPubInfo& r = *rows[row].record;
+    GearRecord& r = *rows[row].record;
     if (r.isGroup())
         return Message{"Groups may not be modified.", applicationName, MessageIcon::Information, MessageButtons::Ok};
     r.checked = isChecked(row) ? 1 : 0;
@@ -347,7 +347,7 @@ std::variant<Message, ItemEditorSetup> GearRows::modifySetup(const std::vector<i
     setup.entry.notes = fieldText(r.notes);
     setup.columnHeadings = columnHeadings();
     for (std::size_t i = 0; i < setup.columnHeadings.size(); ++i) {
-        const std::string* text = r.columnTexts ? r.columnTexts->Get(static_cast<int32_t>(i) + 1) : nullptr;
+        const std::string* text = r.columnTexts ? r.columnTexts->get(static_cast<int32_t>(i) + 1) : nullptr;
         setup.entry.columnTexts.push_back(text ? *text : std::string());
     }
     return setup;
@@ -359,19 +359,19 @@ float GearRows::groupSumWith(int memberRow, float newWeight) const
     const int groupRow = groupRowOf(memberRow);
     if (groupRow < 0)
         return newWeight;
-    const sPubInfo& group = *rows[groupRow].record;
+    const GearRecord& group = *rows[groupRow].record;
     float sum = readWeight(fieldText(group.weight));
     int walkPosition = 0;
-    group.members->ForEach([&](const sPubInfo& member) {
+    group.members->forEach([&](const GearRecord& member) {
         ++walkPosition;
         sum += walkPosition == memberRow - groupRow ? newWeight : readWeight(fieldText(member.weight));
     });
     return sum;
 }
 
-std::unique_ptr<sPubInfo> GearRows::recordFrom(const ItemEntry& entry, const sPubInfo* base) const
+std::unique_ptr<GearRecord> GearRows::recordFrom(const ItemEntry& entry, const GearRecord* base) const
 {
-    auto record = base ? std::make_unique<sPubInfo>(*base) : std::make_unique<sPubInfo>();
+    auto record = base ? std::make_unique<GearRecord>(*base) : std::make_unique<GearRecord>();
     setFieldText(record->category, entry.category);
     setFieldText(record->item, entry.item);
     setFieldText(record->unitWeight, entry.unitWeight);
@@ -436,30 +436,30 @@ std::optional<Message> GearRows::modifyItem(int row, const ItemEntry& entry)
     const std::size_t columns = currentSettings.userColumns.size();
     if (edited->columnTexts || columns > 0) {
         if (!edited->columnTexts)
-            edited->columnTexts = std::make_unique<CMMIList<std::string>>();
+            edited->columnTexts = std::make_unique<OwningList<std::string>>();
         for (std::size_t i = 0; i < columns; ++i) {
             const std::string slot = i < entry.columnTexts.size() ? entry.columnTexts[i] : std::string();
             auto text = std::make_unique<std::string>(slot);
             const auto position = static_cast<int32_t>(i) + 1;
-            if (position <= edited->columnTexts->Count())
-                edited->columnTexts->ReplaceAt(position, text);
+            if (position <= edited->columnTexts->count())
+                edited->columnTexts->replaceAt(position, text);
             else
-                edited->columnTexts->Add(std::move(text));
+                edited->columnTexts->add(std::move(text));
         }
     }
     sortAsBox(categoryList);
 
     if (isMemberRow(row)) {
         const int groupRow = groupRowOf(row);
-        sPubInfo* member = memberAt(*rows[groupRow].record, row - groupRow);
+        GearRecord* member = memberAt(*rows[groupRow].record, row - groupRow);
         if (member) {
-            auto replacement = std::make_unique<sPubInfo>(*edited);
+            auto replacement = std::make_unique<GearRecord>(*edited);
             replacement->isMember = 1;
             replacement->parent = rows[groupRow].record.get();
             replacement->checked = member->checked;
             // The member keeps its node, so its walk position and so its row stay where they were.
-            CMMIList<sPubInfo>& members = *rows[groupRow].record->members;
-            members.ReplaceAt(members.Count() - (row - groupRow) + 1, replacement);
+            OwningList<GearRecord>& members = *rows[groupRow].record->members;
+            members.replaceAt(members.count() - (row - groupRow) + 1, replacement);
             refreshGroup(groupRow);
             collapse(groupRow);
             expand(groupRow);
@@ -511,7 +511,7 @@ int GearRows::deleteRows(const std::vector<int>& highlighted)
     for (int row : targets) {
         if (dies[row])
             continue;
-        sPubInfo& r = *rows[row].record;
+        GearRecord& r = *rows[row].record;
         dies[row] = 1;
         if (r.isGroup()) {
             dissolve(r);
@@ -521,11 +521,11 @@ int GearRows::deleteRows(const std::vector<int>& highlighted)
             const int groupRow = groupRowOf(row);
             if (groupRow < 0 || dies[groupRow])
                 continue;
-            sPubInfo& group = *rows[groupRow].record;
+            GearRecord& group = *rows[groupRow].record;
             const int walkPosition = row - groupRow - detachedFrom[groupRow];
-            group.members->RemoveAt(group.members->Count() - walkPosition + 1);
+            group.members->removeAt(group.members->count() - walkPosition + 1);
             ++detachedFrom[groupRow];
-            if (group.members->Count() == 0) {
+            if (group.members->count() == 0) {
                 dissolve(group);
                 dies[groupRow] = 1;
             } else {
@@ -587,7 +587,7 @@ std::optional<Message> GearRows::convert()
     std::vector<std::optional<ConvertedGroup>> groups(rows.size());
     std::vector<std::optional<ConvertedWeights>> items(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const sPubInfo& r = *rows[i].record;
+        const GearRecord& r = *rows[i].record;
         const bool fits = r.isGroup() ? (groups[i] = convertGroup(r, toGrams)).has_value()
                                       : (items[i] = convertItem(r, toGrams)).has_value();
         if (!fits)
@@ -597,10 +597,10 @@ std::optional<Message> GearRows::convert()
 
     beginReset();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        sPubInfo& r = *rows[i].record;
+        GearRecord& r = *rows[i].record;
         if (r.isGroup()) {
             std::size_t k = 0;
-            r.members->ForEach([&](sPubInfo& member) {
+            r.members->forEach([&](GearRecord& member) {
                 setFieldText(member.unitWeight, groups[i]->members[k].unitWeight);
                 setFieldText(member.weight, groups[i]->members[k++].weight);
             });
@@ -632,10 +632,10 @@ std::optional<Message> GearRows::convert()
 bool GearRows::categoryInUse(const std::string& name) const
 {
     for (const Row& row : rows) {
-        const sPubInfo& r = *row.record;
+        const GearRecord& r = *row.record;
         if (r.isGroup()) {
             bool used = false;
-            r.members->ForEach([&](const sPubInfo& member) { used = used || fieldText(member.category) == name; });
+            r.members->forEach([&](const GearRecord& member) { used = used || fieldText(member.category) == name; });
             if (used)
                 return true;
         } else if (fieldText(r.category) == name) {
@@ -650,13 +650,13 @@ void GearRows::renameCategory(const std::string& oldName, const std::string& new
     if (changeRefusal())
         return;
     for (Row& row : rows) {
-        sPubInfo& r = *row.record;
+        GearRecord& r = *row.record;
         if (fieldText(r.category) == oldName) {
             setFieldText(r.category, newName);
             refreshCategoryKey(row);
         }
         if (r.isGroup()) {
-            r.members->ForEach([&](sPubInfo& member) {
+            r.members->forEach([&](GearRecord& member) {
                 if (fieldText(member.category) == oldName)
                     setFieldText(member.category, newName);
             });
@@ -722,14 +722,14 @@ void GearRows::deleteColumns(std::vector<int> userColumns)
             }
         }
         // By position: equal texts in other columns must stay where they are.
-        auto removeText = [k](sPubInfo& record) {
-            if (record.columnTexts && record.columnTexts->Count() >= k + 1)
-                record.columnTexts->RemoveAt(k + 1);
+        auto removeText = [k](GearRecord& record) {
+            if (record.columnTexts && record.columnTexts->count() >= k + 1)
+                record.columnTexts->removeAt(k + 1);
         };
         for (Row& row : rows) {
             removeText(*row.record);
             if (row.record->isGroup())
-                row.record->members->ForEach(removeText);
+                row.record->members->forEach(removeText);
         }
     }
     syncUserColumns();

@@ -1,7 +1,7 @@
 #include "WeightFieldConverter.h"
 
+#include "model/GearRecord.h"
 #include "model/Numbers.h"
-#include "model/sPubInfo.h"
 #include "rows/WeightUnits.h"
 
 namespace cairnly {

@@ -24,7 +24,7 @@ bool countsAsChecked(float total)
     return static_cast<double>(total) >= smallestCheckedTotal;
 }
 
-std::optional<ConvertedWeights> convertItem(const sPubInfo& record, bool toGrams)
+std::optional<ConvertedWeights> convertItem(const GearRecord& record, bool toGrams)
 {
     const float unitWeight = readWeight(fieldText(record.unitWeight));
     const float multiplier = readWeight(fieldText(record.multiplier));
@@ -46,13 +46,13 @@ std::optional<ConvertedWeights> convertItem(const sPubInfo& record, bool toGrams
     return converted;
 }
 
-std::optional<ConvertedGroup> convertGroup(const sPubInfo& group, bool toGrams)
+std::optional<ConvertedGroup> convertGroup(const GearRecord& group, bool toGrams)
 {
     ConvertedGroup converted;
     bool fits = true;
     float sum = 0.0f;
     if (group.members) {
-        group.members->ForEach([&](const sPubInfo& member) {
+        group.members->forEach([&](const GearRecord& member) {
             std::optional<ConvertedWeights> weights = convertItem(member, toGrams);
             if (!weights) {
                 fits = false;

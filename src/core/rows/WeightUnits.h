@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/sPubInfo.h"
+#include "model/GearRecord.h"
 
 #include <optional>
 #include <string>
@@ -32,7 +32,7 @@ struct ConvertedWeights
 
 // A record's weights in the other unit: weight = f x unitWeight x multiplier and unitWeight = f x
 // unitWeight, with "%.2f" to grams and "%.1f" to ounces. Empty when a text would not fit its field.
-std::optional<ConvertedWeights> convertItem(const sPubInfo& record, bool toGrams);
+std::optional<ConvertedWeights> convertItem(const GearRecord& record, bool toGrams);
 
 struct ConvertedGroup
 {
@@ -41,6 +41,6 @@ struct ConvertedGroup
 };
 
 // Every member of the group converted as convertItem does. Empty when any text would not fit.
-std::optional<ConvertedGroup> convertGroup(const sPubInfo& group, bool toGrams);
+std::optional<ConvertedGroup> convertGroup(const GearRecord& group, bool toGrams);
 
 } // namespace cairnly

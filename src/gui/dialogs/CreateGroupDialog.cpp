@@ -1,4 +1,4 @@
-#include "TCreateGroupDialog.h"
+#include "CreateGroupDialog.h"
 
 #include "app/Prompts.h"
 #include "app/Text.h"
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem,
-                                       Prompts& prompts, QWidget* parent)
+CreateGroupDialog::CreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem,
+                                     Prompts& prompts, QWidget* parent)
     : QDialog(parent), nameProblem(std::move(nameProblem)), prompts(prompts)
 {
     setObjectName(QStringLiteral("createGroupDialog"));
@@ -37,7 +37,7 @@ TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& reques
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TCreateGroupDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &CreateGroupDialog::accept);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -57,7 +57,7 @@ TCreateGroupDialog::TCreateGroupDialog(const cairnly::CreateGroupRequest& reques
     fitToWidth(*this);
 }
 
-void TCreateGroupDialog::accept()
+void CreateGroupDialog::accept()
 {
     const std::string name = toCp1252(nameEdit->text());
     if (nameProblem) {
@@ -68,6 +68,6 @@ void TCreateGroupDialog::accept()
             return;
         }
     }
-    xfer = {name, toCp1252(notesEdit->text())};
+    accepted = {name, toCp1252(notesEdit->text())};
     QDialog::accept();
 }

@@ -1,14 +1,14 @@
-#include "TVelder99DlgClient.h"
+#include "MainPanel.h"
 
 #include "app/DialogRunner.h"
 #include "app/Prompts.h"
 #include "app/SystemColors.h"
 #include "app/Text.h"
-#include "dialogs/TCreateGroupDialog.h"
-#include "dialogs/TPubInfo.h"
+#include "dialogs/CreateGroupDialog.h"
+#include "dialogs/ItemEditorDialog.h"
 #include "icons/Icons.h"
+#include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
-#include "listview/TSAListWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,13 +59,13 @@ std::vector<int> toVector(const QList<int>& rows)
 
 } // namespace
 
-TVelder99DlgClient::TVelder99DlgClient(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
-                                       cairnly::RecentFiles& recentFiles, QWidget* parent)
+MainPanel::MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
+                     cairnly::RecentFiles& recentFiles, QWidget* parent)
     : QWidget(parent), prompts(prompts), runner(runner), recentFiles(recentFiles),
       rows(std::make_unique<cairnly::GearRows>(startup.appSettingsFile.parent_path(), startup.currentDataFile,
                                                startup.settings))
 {
-    setObjectName(QStringLiteral("mainClient"));
+    setObjectName(QStringLiteral("mainPanel"));
     setFont(QFont(QStringLiteral("Arial"), 8));
     const QFontMetrics metrics(font());
     unitX =
@@ -81,17 +81,17 @@ TVelder99DlgClient::TVelder99DlgClient(const cairnly::StartupState& startup, Pro
     rows->setClientWidth(view->contentsRect().width());
     lastWidth = width();
 
-    connect(model, &GearTableModel::messageRaised, this, &TVelder99DlgClient::show, Qt::QueuedConnection);
+    connect(model, &GearTableModel::messageRaised, this, &MainPanel::show, Qt::QueuedConnection);
     // Queued: the drop is handled once the drag has ended.
-    connect(model, &GearTableModel::rowDropped, this, &TVelder99DlgClient::dropOnRow, Qt::QueuedConnection);
-    connect(model, &GearTableModel::listStatesChanged, this, &TVelder99DlgClient::updateStates);
-    connect(model, &QAbstractItemModel::modelReset, this, &TVelder99DlgClient::applyColumnLayout);
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TVelder99DlgClient::updateStates);
-    connect(view, &QAbstractItemView::clicked, this, &TVelder99DlgClient::rowClicked);
-    connect(view, &QAbstractItemView::doubleClicked, this, &TVelder99DlgClient::rowDoubleClicked);
-    connect(view, &TSAListWindow::rowRightClicked, this, &TVelder99DlgClient::rowRightClicked);
+    connect(model, &GearTableModel::rowDropped, this, &MainPanel::dropOnRow, Qt::QueuedConnection);
+    connect(model, &GearTableModel::listStatesChanged, this, &MainPanel::updateStates);
+    connect(model, &QAbstractItemModel::modelReset, this, &MainPanel::applyColumnLayout);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainPanel::updateStates);
+    connect(view, &QAbstractItemView::clicked, this, &MainPanel::rowClicked);
+    connect(view, &QAbstractItemView::doubleClicked, this, &MainPanel::rowDoubleClicked);
+    connect(view, &GearListView::rowRightClicked, this, &MainPanel::rowRightClicked);
     QHeaderView* header = view->horizontalHeader();
-    connect(header, &QHeaderView::sectionClicked, this, &TVelder99DlgClient::headerClicked);
+    connect(header, &QHeaderView::sectionClicked, this, &MainPanel::headerClicked);
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (!applyingLayout)
             rows->setColumnWidth(column, width);
@@ -107,7 +107,7 @@ TVelder99DlgClient::TVelder99DlgClient(const cairnly::StartupState& startup, Pro
     updateStates();
 }
 
-TVelder99DlgClient::~TVelder99DlgClient()
+MainPanel::~MainPanel()
 {
     // The view and its model go while the rows they show still exist.
     delete view;
@@ -116,7 +116,7 @@ TVelder99DlgClient::~TVelder99DlgClient()
 
 // --- Building -------------------------------------------------------------------------------------
 
-QAction* TVelder99DlgClient::makeAction(const char* name, const QString& text, void (TVelder99DlgClient::*handler)())
+QAction* MainPanel::makeAction(const char* name, const QString& text, void (MainPanel::*handler)())
 {
     auto* action = new QAction(text, this);
     action->setObjectName(QString::fromLatin1(name));
@@ -125,47 +125,45 @@ QAction* TVelder99DlgClient::makeAction(const char* name, const QString& text, v
     return action;
 }
 
-void TVelder99DlgClient::buildCommands()
+void MainPanel::buildCommands()
 {
     Commands& c = command;
-    c.open = makeAction("openAction", tr("&Open..."), &TVelder99DlgClient::openFile);
+    c.open = makeAction("openAction", tr("&Open..."), &MainPanel::openFile);
     c.open->setShortcut(QKeySequence::Open);
-    c.save = makeAction("saveAction", tr("&Save"), &TVelder99DlgClient::saveFile);
+    c.save = makeAction("saveAction", tr("&Save"), &MainPanel::saveFile);
     c.save->setShortcut(QKeySequence::Save);
-    c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &TVelder99DlgClient::saveFileAs);
+    c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &MainPanel::saveFileAs);
     c.saveAs->setShortcut(QKeySequence::SaveAs);
-    c.print = makeAction("printAction", tr("&Print..."), &TVelder99DlgClient::notAvailableYet);
-    c.exportList = makeAction("exportAction", tr("&Export..."), &TVelder99DlgClient::notAvailableYet);
-    c.exit = makeAction("exitAction", tr("E&xit\tAlt+F4"), &TVelder99DlgClient::exitProgram);
+    c.print = makeAction("printAction", tr("&Print..."), &MainPanel::notAvailableYet);
+    c.exportList = makeAction("exportAction", tr("&Export..."), &MainPanel::notAvailableYet);
+    c.exit = makeAction("exitAction", tr("E&xit\tAlt+F4"), &MainPanel::exitProgram);
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
-    c.add = makeAction("addAction", tr("&Add..."), &TVelder99DlgClient::addItem);
-    c.remove = makeAction("deleteAction", tr("&Delete"), &TVelder99DlgClient::deleteItems);
+    c.add = makeAction("addAction", tr("&Add..."), &MainPanel::addItem);
+    c.remove = makeAction("deleteAction", tr("&Delete"), &MainPanel::deleteItems);
     c.remove->setShortcut(QKeySequence::Delete);
-    c.modify = makeAction("modifyAction", tr("&Modify..."), &TVelder99DlgClient::modifyItem);
-    c.selectAll = makeAction("selectAllAction", tr("&Select All"), &TVelder99DlgClient::selectAll);
-    c.clearSelected = makeAction("clearSelectedAction", tr("&Clear Selected"), &TVelder99DlgClient::clearSelected);
-    c.hideSelected = makeAction("hideSelectedAction", tr("&Hide Selected"), &TVelder99DlgClient::toggleHideSelected);
+    c.modify = makeAction("modifyAction", tr("&Modify..."), &MainPanel::modifyItem);
+    c.selectAll = makeAction("selectAllAction", tr("&Select All"), &MainPanel::selectAll);
+    c.clearSelected = makeAction("clearSelectedAction", tr("&Clear Selected"), &MainPanel::clearSelected);
+    c.hideSelected = makeAction("hideSelectedAction", tr("&Hide Selected"), &MainPanel::toggleHideSelected);
     c.hideNonSelected =
-        makeAction("hideNonSelectedAction", tr("Hide &Non-Selected"), &TVelder99DlgClient::toggleHideNonSelected);
-    c.expandAll = makeAction("expandAllAction", tr("&Expand All Groups"), &TVelder99DlgClient::expandAll);
-    c.collapseAll = makeAction("collapseAllAction", tr("C&ollapse All Groups"), &TVelder99DlgClient::collapseAll);
-    c.totals = makeAction("totalsAction", tr("View &Totals..."), &TVelder99DlgClient::notAvailableYet);
-    c.categories = makeAction("categoriesAction", tr("&Categories..."), &TVelder99DlgClient::notAvailableYet);
-    c.generalOptions =
-        makeAction("generalOptionsAction", tr("&General Options..."), &TVelder99DlgClient::notAvailableYet);
-    c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &TVelder99DlgClient::notAvailableYet);
-    c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &TVelder99DlgClient::notAvailableYet);
-    c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &TVelder99DlgClient::notAvailableYet);
-    c.about = makeAction("aboutAction", tr("&About..."), &TVelder99DlgClient::notAvailableYet);
-    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &TVelder99DlgClient::notAvailableYet);
-    c.removeFromGroup =
-        makeAction("removeFromGroupAction", tr("&Remove from Group"), &TVelder99DlgClient::removeFromGroup);
+        makeAction("hideNonSelectedAction", tr("Hide &Non-Selected"), &MainPanel::toggleHideNonSelected);
+    c.expandAll = makeAction("expandAllAction", tr("&Expand All Groups"), &MainPanel::expandAll);
+    c.collapseAll = makeAction("collapseAllAction", tr("C&ollapse All Groups"), &MainPanel::collapseAll);
+    c.totals = makeAction("totalsAction", tr("View &Totals..."), &MainPanel::notAvailableYet);
+    c.categories = makeAction("categoriesAction", tr("&Categories..."), &MainPanel::notAvailableYet);
+    c.generalOptions = makeAction("generalOptionsAction", tr("&General Options..."), &MainPanel::notAvailableYet);
+    c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &MainPanel::notAvailableYet);
+    c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::notAvailableYet);
+    c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::notAvailableYet);
+    c.about = makeAction("aboutAction", tr("&About..."), &MainPanel::notAvailableYet);
+    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &MainPanel::notAvailableYet);
+    c.removeFromGroup = makeAction("removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
     memberMenu = new QMenu(this);
     memberMenu->setObjectName(QStringLiteral("memberMenu"));
     memberMenu->addAction(c.removeFromGroup);
 }
 
-QPushButton* TVelder99DlgClient::makeButton(const char* name, const QString& text, const char* icon, QAction* action)
+QPushButton* MainPanel::makeButton(const char* name, const QString& text, const char* icon, QAction* action)
 {
     auto* button = new QPushButton(cairnlyIcon(icon), text, this);
     button->setObjectName(QString::fromLatin1(name));
@@ -175,27 +173,27 @@ QPushButton* TVelder99DlgClient::makeButton(const char* name, const QString& tex
     return button;
 }
 
-void TVelder99DlgClient::buildControls()
+void MainPanel::buildControls()
 {
-    view = new TSAListWindow(this);
+    view = new GearListView(this);
     view->setModel(model);
 
     addButton = makeButton("addButton", tr("&Add..."), "add", command.add);
     // The button runs the command whatever its menu entry's state: it has its own.
     deleteButton = makeButton("deleteButton", tr("&Delete"), "delete", nullptr);
-    connect(deleteButton, &QPushButton::clicked, this, &TVelder99DlgClient::deleteItems);
+    connect(deleteButton, &QPushButton::clicked, this, &MainPanel::deleteItems);
     modifyButton = makeButton("modifyButton", tr("&Modify..."), "modify", nullptr);
-    connect(modifyButton, &QPushButton::clicked, this, &TVelder99DlgClient::modifyItem);
+    connect(modifyButton, &QPushButton::clicked, this, &MainPanel::modifyItem);
     configureButton = makeButton("configureButton", tr("&Configure..."), "configure", command.generalOptions);
     totalsButton = makeButton("totalsButton", tr("&Totals..."), "totals", command.totals);
     printButton = makeButton("printButton", tr("&Print..."), "print", nullptr);
-    connect(printButton, &QPushButton::clicked, this, &TVelder99DlgClient::notAvailableYet);
+    connect(printButton, &QPushButton::clicked, this, &MainPanel::notAvailableYet);
     exportButton = makeButton("exportButton", tr("&Export to..."), "export", nullptr);
-    connect(exportButton, &QPushButton::clicked, this, &TVelder99DlgClient::notAvailableYet);
+    connect(exportButton, &QPushButton::clicked, this, &MainPanel::notAvailableYet);
     convertButton = makeButton("convertButton", tr("Convert..."), "convert", nullptr);
-    connect(convertButton, &QPushButton::clicked, this, &TVelder99DlgClient::convert);
+    connect(convertButton, &QPushButton::clicked, this, &MainPanel::convert);
     closeButton = makeButton("closeButton", tr("Close"), "close", nullptr);
-    connect(closeButton, &QPushButton::clicked, this, &TVelder99DlgClient::closeRequested);
+    connect(closeButton, &QPushButton::clicked, this, &MainPanel::closeRequested);
 
     totalCaption = new QLabel(tr("Total:"), this);
     totalCaption->setObjectName(QStringLiteral("totalCaptionLabel"));
@@ -205,9 +203,9 @@ void TVelder99DlgClient::buildControls()
     totalLine->setTextFormat(Qt::PlainText);
     hideNonSelectedBox = new QCheckBox(tr("Hide Non-Selected Items"), this);
     hideNonSelectedBox->setObjectName(QStringLiteral("hideNonSelectedCheckBox"));
-    connect(hideNonSelectedBox, &QCheckBox::clicked, this, &TVelder99DlgClient::setHideNonSelected);
+    connect(hideNonSelectedBox, &QCheckBox::clicked, this, &MainPanel::setHideNonSelected);
     clearSelectedButton = makeButton("clearSelectedButton", tr("Clear &Selected"), "clearselected", nullptr);
-    connect(clearSelectedButton, &QPushButton::clicked, this, &TVelder99DlgClient::clearSelected);
+    connect(clearSelectedButton, &QPushButton::clicked, this, &MainPanel::clearSelected);
 
     // Tab order as the controls stand in the window.
     QWidget* order[] = {view,         addButton,          deleteButton,       modifyButton,  configureButton,
@@ -217,27 +215,27 @@ void TVelder99DlgClient::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-QRect TVelder99DlgClient::fromDialogUnits(int x, int y, int width, int height) const
+QRect MainPanel::fromLayoutUnits(int x, int y, int width, int height) const
 {
     return QRect(qRound(x * unitX), qRound(y * unitY), qRound(width * unitX), qRound(height * unitY));
 }
 
-QSize TVelder99DlgClient::designSize() const
+QSize MainPanel::designSize() const
 {
-    return fromDialogUnits(0, 0, 360, 210).size();
+    return fromLayoutUnits(0, 0, 360, 210).size();
 }
 
 // The controls keep their places from the design, moved by how much the client is larger: the buttons
 // on the right follow the right edge, the lines below the list follow the bottom, the list takes the rest.
-void TVelder99DlgClient::placeControls(QSize size)
+void MainPanel::placeControls(QSize size)
 {
     const QSize design = designSize();
     const int dx = size.width() - design.width();
     const int dy = size.height() - design.height();
     auto place = [&](QWidget* widget, int x, int y, int w, int h, bool right, bool down) {
-        widget->setGeometry(fromDialogUnits(x, y, w, h).translated(right ? dx : 0, down ? dy : 0));
+        widget->setGeometry(fromLayoutUnits(x, y, w, h).translated(right ? dx : 0, down ? dy : 0));
     };
-    view->setGeometry(fromDialogUnits(8, 8, 276, 172).adjusted(0, 0, dx, dy));
+    view->setGeometry(fromLayoutUnits(8, 8, 276, 172).adjusted(0, 0, dx, dy));
     place(addButton, 292, 8, 60, 14, true, false);
     place(deleteButton, 292, 26, 60, 14, true, false);
     place(modifyButton, 292, 44, 60, 14, true, false);
@@ -253,7 +251,7 @@ void TVelder99DlgClient::placeControls(QSize size)
     place(clearSelectedButton, 214, 189, 70, 14, true, true);
 }
 
-void TVelder99DlgClient::resizeEvent(QResizeEvent* event)
+void MainPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (event->size().width() < 1)
@@ -267,13 +265,13 @@ void TVelder99DlgClient::resizeEvent(QResizeEvent* event)
     lastWidth = event->size().width();
 }
 
-void TVelder99DlgClient::startTrackingResizes()
+void MainPanel::startTrackingResizes()
 {
     lastWidth = width();
     trackingResizes = true;
 }
 
-void TVelder99DlgClient::keyPressEvent(QKeyEvent* event)
+void MainPanel::keyPressEvent(QKeyEvent* event)
 {
     // An apostrophe typed while the window itself has the focus does nothing.
     if (event->text() == QStringLiteral("'")) {
@@ -285,13 +283,13 @@ void TVelder99DlgClient::keyPressEvent(QKeyEvent* event)
 
 // --- State ----------------------------------------------------------------------------------------
 
-QString TVelder99DlgClient::title() const
+QString MainPanel::title() const
 {
     return QStringLiteral("%1 - %2").arg(QString::fromLatin1(cairnly::applicationName),
                                          QString::fromStdString(rows->currentDataFile().string()));
 }
 
-void TVelder99DlgClient::updateStates()
+void MainPanel::updateStates()
 {
     const cairnly::ButtonStates& b = rows->buttons();
     addButton->setEnabled(b.add);
@@ -325,7 +323,7 @@ void TVelder99DlgClient::updateStates()
     command.hideSelected->setText(QString::fromLatin1(rows->hideSelectedMenuText()));
 }
 
-void TVelder99DlgClient::applyColumnLayout()
+void MainPanel::applyColumnLayout()
 {
     const cairnly::ColumnLayout& layout = rows->columns();
     QHeaderView* header = view->horizontalHeader();
@@ -339,18 +337,18 @@ void TVelder99DlgClient::applyColumnLayout()
     applyingLayout = false;
 }
 
-void TVelder99DlgClient::show(const Message& message)
+void MainPanel::show(const Message& message)
 {
     prompts.show(this, message);
 }
 
-void TVelder99DlgClient::showAll(const std::vector<Message>& messages)
+void MainPanel::showAll(const std::vector<Message>& messages)
 {
     for (const Message& message : messages)
         show(message);
 }
 
-void TVelder99DlgClient::rememberFile()
+void MainPanel::rememberFile()
 {
     recentFiles.add(rows->currentDataFile());
     recentFiles.save();
@@ -359,13 +357,13 @@ void TVelder99DlgClient::rememberFile()
 
 // --- Start and close ------------------------------------------------------------------------------
 
-void TVelder99DlgClient::loadWorkingList()
+void MainPanel::loadWorkingList()
 {
     rows->applySettingsLayout();
     showAll(rows->loadWorkingFile());
 }
 
-bool TVelder99DlgClient::canClose()
+bool MainPanel::canClose()
 {
     if (auto refusal = rows->closeRefusal()) {
         show(*refusal);
@@ -374,7 +372,7 @@ bool TVelder99DlgClient::canClose()
     return true;
 }
 
-bool TVelder99DlgClient::saveAtClose(const QRect& frameGeometry)
+bool MainPanel::saveAtClose(const QRect& frameGeometry)
 {
     // Right and bottom are exclusive, as the stored rectangle has them.
     rows->setWindowRect({frameGeometry.left(), frameGeometry.top(), frameGeometry.left() + frameGeometry.width(),
@@ -389,7 +387,7 @@ bool TVelder99DlgClient::saveAtClose(const QRect& frameGeometry)
 
 // --- File commands --------------------------------------------------------------------------------
 
-void TVelder99DlgClient::openFile()
+void MainPanel::openFile()
 {
     const auto name = prompts.openFileName(this, openSpec);
     if (!name)
@@ -407,7 +405,7 @@ void TVelder99DlgClient::openFile()
     }
 }
 
-void TVelder99DlgClient::openRecentFile(const QString& name)
+void MainPanel::openRecentFile(const QString& name)
 {
     const std::filesystem::path file = name.toStdString();
     showAll(rows->openFile(file));
@@ -417,7 +415,7 @@ void TVelder99DlgClient::openRecentFile(const QString& name)
     }
 }
 
-void TVelder99DlgClient::saveFile()
+void MainPanel::saveFile()
 {
     if (auto refusal = rows->saveRefusal()) {
         show(*refusal);
@@ -428,7 +426,7 @@ void TVelder99DlgClient::saveFile()
         show(*error);
 }
 
-void TVelder99DlgClient::saveFileAs()
+void MainPanel::saveFileAs()
 {
     if (auto refusal = rows->saveRefusal()) {
         show(*refusal);
@@ -450,14 +448,14 @@ void TVelder99DlgClient::saveFileAs()
     }
 }
 
-void TVelder99DlgClient::exitProgram()
+void MainPanel::exitProgram()
 {
     emit closeRequested();
 }
 
 // --- Entry commands -------------------------------------------------------------------------------
 
-void TVelder99DlgClient::addItem()
+void MainPanel::addItem()
 {
     auto setup = rows->addSetup();
     if (auto* refusal = std::get_if<Message>(&setup)) {
@@ -465,22 +463,23 @@ void TVelder99DlgClient::addItem()
         return;
     }
     const auto& editor = std::get<cairnly::ItemEditorSetup>(setup);
-    TPubInfo::Hooks hooks;
+    ItemEditorDialog::Hooks hooks;
     hooks.entryProblem = [this](const cairnly::ItemEntry& entry) { return rows->entryProblem(entry); };
     hooks.addNow = [this](const cairnly::ItemEntry& entry) {
         return rows->addItem(entry, cairnly::AddSource::EditorButton);
     };
     hooks.converter = &weightConverter;
     hooks.metric = rows->metric();
-    TPubInfo dialog(TPubInfo::Mode::Add, TPubInfoXfer{editor.categories, editor.entry, editor.columnHeadings}, hooks,
-                    prompts, this);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Add,
+                            ItemEditorDialog::Fields{editor.categories, editor.entry, editor.columnHeadings}, hooks,
+                            prompts, this);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
-    if (auto refusal = rows->addItem(dialog.transfer().entry, cairnly::AddSource::Command))
+    if (auto refusal = rows->addItem(dialog.fields().entry, cairnly::AddSource::Command))
         show(*refusal);
 }
 
-void TVelder99DlgClient::modifyItem()
+void MainPanel::modifyItem()
 {
     const QList<int> highlighted = view->highlightedRows();
     auto setup = rows->modifySetup(toVector(highlighted));
@@ -490,19 +489,20 @@ void TVelder99DlgClient::modifyItem()
     }
     const int row = highlighted.front();
     const auto& editor = std::get<cairnly::ItemEditorSetup>(setup);
-    TPubInfo::Hooks hooks;
+    ItemEditorDialog::Hooks hooks;
     hooks.entryProblem = [this, row](const cairnly::ItemEntry& entry) { return rows->entryProblem(entry, row); };
     hooks.converter = &weightConverter;
     hooks.metric = rows->metric();
-    TPubInfo dialog(TPubInfo::Mode::Modify, TPubInfoXfer{editor.categories, editor.entry, editor.columnHeadings}, hooks,
-                    prompts, this);
+    ItemEditorDialog dialog(ItemEditorDialog::Mode::Modify,
+                            ItemEditorDialog::Fields{editor.categories, editor.entry, editor.columnHeadings}, hooks,
+                            prompts, this);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
-    if (auto refusal = rows->modifyItem(row, dialog.transfer().entry))
+    if (auto refusal = rows->modifyItem(row, dialog.fields().entry))
         show(*refusal);
 }
 
-void TVelder99DlgClient::deleteItems()
+void MainPanel::deleteItems()
 {
     const QList<int> highlighted = view->highlightedRows();
     const Message question = rows->deleteQuestion(toVector(highlighted));
@@ -520,19 +520,19 @@ void TVelder99DlgClient::deleteItems()
     view->setFocus();
 }
 
-void TVelder99DlgClient::selectAll()
+void MainPanel::selectAll()
 {
     if (auto refusal = rows->selectAll())
         show(*refusal);
 }
 
-void TVelder99DlgClient::clearSelected()
+void MainPanel::clearSelected()
 {
     if (auto refusal = rows->clearSelected())
         show(*refusal);
 }
 
-void TVelder99DlgClient::toggleHideSelected()
+void MainPanel::toggleHideSelected()
 {
     const bool on = !rows->hideSelected();
     std::vector<Message> messages;
@@ -543,12 +543,12 @@ void TVelder99DlgClient::toggleHideSelected()
     showAll(messages);
 }
 
-void TVelder99DlgClient::toggleHideNonSelected()
+void MainPanel::toggleHideNonSelected()
 {
     setHideNonSelected(!rows->hideNonSelected());
 }
 
-void TVelder99DlgClient::setHideNonSelected(bool on)
+void MainPanel::setHideNonSelected(bool on)
 {
     std::vector<Message> messages;
     {
@@ -559,23 +559,23 @@ void TVelder99DlgClient::setHideNonSelected(bool on)
     hideNonSelectedBox->setChecked(rows->hideNonSelected());
 }
 
-void TVelder99DlgClient::expandAll()
+void MainPanel::expandAll()
 {
     rows->setAllGroups(false);
 }
 
-void TVelder99DlgClient::collapseAll()
+void MainPanel::collapseAll()
 {
     rows->setAllGroups(true);
 }
 
-void TVelder99DlgClient::notAvailableYet()
+void MainPanel::notAvailableYet()
 {
     show(Message{"This command is not available yet.", cairnly::applicationName, cairnly::MessageIcon::Information,
                  MessageButtons::Ok});
 }
 
-void TVelder99DlgClient::convert()
+void MainPanel::convert()
 {
     if (auto refusal = rows->convert())
         show(*refusal);
@@ -583,7 +583,7 @@ void TVelder99DlgClient::convert()
 
 // --- The list -------------------------------------------------------------------------------------
 
-void TVelder99DlgClient::removeFromGroup()
+void MainPanel::removeFromGroup()
 {
     if (rightClickedRow < 0)
         return;
@@ -592,7 +592,7 @@ void TVelder99DlgClient::removeFromGroup()
     rightClickedRow = -1;
 }
 
-void TVelder99DlgClient::dropOnRow(int source, int target)
+void MainPanel::dropOnRow(int source, int target)
 {
     // The list changes and the dialog opens only once the drag has ended.
     if (view->isDragging()) {
@@ -607,22 +607,22 @@ void TVelder99DlgClient::dropOnRow(int source, int target)
     const auto* request = std::get_if<cairnly::CreateGroupRequest>(&reply);
     if (!request)
         return;
-    TCreateGroupDialog dialog(
+    CreateGroupDialog dialog(
         *request, [this](const std::string& name) { return rows->groupNameProblem(name); }, prompts, this);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
-    const int row = rows->createGroup(source, target, dialog.transfer().name, dialog.transfer().notes);
+    const int row = rows->createGroup(source, target, dialog.fields().name, dialog.fields().notes);
     if (row >= 0)
         view->scrollTo(model->index(row, 0));
 }
 
-void TVelder99DlgClient::rowClicked(const QModelIndex& index)
+void MainPanel::rowClicked(const QModelIndex& index)
 {
     if (index.isValid() && index.column() == 1)
         rows->toggleGroup(index.row());
 }
 
-void TVelder99DlgClient::rowDoubleClicked(const QModelIndex& index)
+void MainPanel::rowDoubleClicked(const QModelIndex& index)
 {
     if (!index.isValid() || index.row() >= rows->rowCount())
         return;
@@ -631,7 +631,7 @@ void TVelder99DlgClient::rowDoubleClicked(const QModelIndex& index)
     modifyItem();
 }
 
-void TVelder99DlgClient::rowRightClicked(int row, const QPoint& globalPosition)
+void MainPanel::rowRightClicked(int row, const QPoint& globalPosition)
 {
     if (row < 0 || row >= rows->rowCount() || rows->kind(row) != RowKind::Member)
         return;
@@ -641,7 +641,7 @@ void TVelder99DlgClient::rowRightClicked(int row, const QPoint& globalPosition)
     memberMenu->popup(globalPosition);
 }
 
-void TVelder99DlgClient::headerClicked(int column)
+void MainPanel::headerClicked(int column)
 {
     rows->sortByColumn(column);
 }

@@ -3,19 +3,19 @@
 #include <QMainWindow>
 
 class QMenu;
-class TVelder99DlgClient;
+class MainPanel;
 namespace cairnly {
 class RecentFiles;
 }
 
-// The main window: the menu bar over the main client, which fills the rest.
-class TSDIDecFrame : public QMainWindow
+// The main window: the menu bar over the main panel, which fills the rest.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    TSDIDecFrame(TVelder99DlgClient* client, cairnly::RecentFiles& recentFiles, QWidget* parent = nullptr);
+    MainWindow(MainPanel* client, cairnly::RecentFiles& recentFiles, QWidget* parent = nullptr);
 
-    TVelder99DlgClient* client() const { return mainClient; }
+    MainPanel* mainPanel() const { return panel; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,7 +24,7 @@ private:
     void buildMenus();
     void updateRecentFiles();
 
-    TVelder99DlgClient* mainClient;
+    MainPanel* panel;
     cairnly::RecentFiles& recentFiles;
     QMenu* fileMenu = nullptr;
     QList<QAction*> recentActions;

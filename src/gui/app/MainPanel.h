@@ -17,11 +17,11 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class TSAListWindow;
+class GearListView;
 
 // The main window's client: the gear list, the buttons, the total line and every command. It shows the
 // core's state and hands the user's actions to the core.
-class TVelder99DlgClient : public QWidget
+class MainPanel : public QWidget
 {
     Q_OBJECT
 public:
@@ -53,12 +53,12 @@ public:
         QAction* removeFromGroup;
     };
 
-    TVelder99DlgClient(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
-                       cairnly::RecentFiles& recentFiles, QWidget* parent = nullptr);
-    ~TVelder99DlgClient() override;
+    MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
+              cairnly::RecentFiles& recentFiles, QWidget* parent = nullptr);
+    ~MainPanel() override;
 
     cairnly::GearRows& gearRows() { return *rows; }
-    TSAListWindow* listView() const { return view; }
+    GearListView* listView() const { return view; }
     GearTableModel* tableModel() const { return model; }
     const Commands& commands() const { return command; }
     QString title() const;
@@ -85,12 +85,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& text, void (TVelder99DlgClient::*handler)());
+    QAction* makeAction(const char* name, const QString& text, void (MainPanel::*handler)());
     QPushButton* makeButton(const char* name, const QString& text, const char* icon, QAction* command);
     void buildCommands();
     void buildControls();
     void placeControls(QSize size);
-    QRect fromDialogUnits(int x, int y, int width, int height) const;
+    QRect fromLayoutUnits(int x, int y, int width, int height) const;
     void updateStates();
     void applyColumnLayout();
     void show(const cairnly::Message& message);
@@ -126,7 +126,7 @@ private:
     std::unique_ptr<cairnly::GearRows> rows;
     cairnly::WeightFieldConverter weightConverter; // one direction for the whole run
     GearTableModel* model = nullptr;
-    TSAListWindow* view = nullptr;
+    GearListView* view = nullptr;
     Commands command{};
     QMenu* memberMenu = nullptr;
     int rightClickedRow = -1;
@@ -145,7 +145,9 @@ private:
     QCheckBox* hideNonSelectedBox = nullptr;
     QPushButton* clearSelectedButton = nullptr;
 
-    double unitX = 1.5; // pixels per horizontal dialog unit
+    // The design is laid out in units of a quarter of the font's average character width across and an
+    // eighth of its height down, so it scales with the font.
+    double unitX = 1.5;
     double unitY = 1.625;
     bool trackingResizes = false;
     int lastWidth = 0;

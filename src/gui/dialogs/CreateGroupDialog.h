@@ -11,25 +11,25 @@
 class Prompts;
 class QLineEdit;
 
-// What the "Create Group" dialog transfers: the group name (40 characters) and notes (50), Windows-1252.
-struct TCreateGroupDialogXfer
-{
-    std::string name;
-    std::string notes;
-};
-
 // Names a new group for a dragged item and the item it was dropped on. OK runs the name check and keeps
 // the dialog open while it answers with a message.
-class TCreateGroupDialog : public QDialog
+class CreateGroupDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // The group name (40 characters) and notes (50), Windows-1252.
+    struct Fields
+    {
+        std::string name;
+        std::string notes;
+    };
+
     using NameCheck = std::function<std::optional<cairnly::Message>(const std::string& name)>;
 
-    TCreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem, Prompts& prompts,
-                       QWidget* parent = nullptr);
+    CreateGroupDialog(const cairnly::CreateGroupRequest& request, NameCheck nameProblem, Prompts& prompts,
+                      QWidget* parent = nullptr);
 
-    TCreateGroupDialogXfer transfer() const { return xfer; }
+    Fields fields() const { return accepted; }
 
     void accept() override;
 
@@ -38,5 +38,5 @@ private:
     Prompts& prompts;
     QLineEdit* nameEdit = nullptr;
     QLineEdit* notesEdit = nullptr;
-    TCreateGroupDialogXfer xfer;
+    Fields accepted;
 };

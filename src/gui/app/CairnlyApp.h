@@ -8,23 +8,23 @@
 
 class DialogRunner;
 class Prompts;
-class TSDIDecFrame;
-class TVelder99DlgClient;
+class MainWindow;
+class MainPanel;
 
 // The application: the recent-files list over Cairnly.ini and the one main window, started in the
 // order the settings and the lists need.
-class TVelder99App
+class CairnlyApp
 {
 public:
     // currentDirectory holds Cairnly.ini and the working file; the program never changes directory.
-    TVelder99App(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
-                 const cairnly::LegacyRegistry& registry);
-    ~TVelder99App();
-    TVelder99App(const TVelder99App&) = delete;
-    TVelder99App& operator=(const TVelder99App&) = delete;
+    CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
+               const cairnly::LegacyRegistry& registry);
+    ~CairnlyApp();
+    CairnlyApp(const CairnlyApp&) = delete;
+    CairnlyApp& operator=(const CairnlyApp&) = delete;
 
-    TSDIDecFrame& frame() const { return *mainFrame; }
-    TVelder99DlgClient& client() const;
+    MainWindow& mainWindow() const { return *window; }
+    MainPanel& mainPanel() const;
     cairnly::RecentFiles& recentFiles() { return recent; }
 
     // Shows the main window where it was last placed and starts following its size.
@@ -32,5 +32,5 @@ public:
 
 private:
     cairnly::RecentFiles recent;
-    std::unique_ptr<TSDIDecFrame> mainFrame;
+    std::unique_ptr<MainWindow> window;
 };

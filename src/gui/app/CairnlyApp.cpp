@@ -1,10 +1,10 @@
-#include "TVelder99App.h"
+#include "CairnlyApp.h"
 
 #include "app/DialogRunner.h"
+#include "app/MainPanel.h"
+#include "app/MainWindow.h"
 #include "app/Prompts.h"
-#include "app/TSDIDecFrame.h"
-#include "app/TVelder99DlgClient.h"
-#include "dialogs/TWeightDisplayDialg.h"
+#include "dialogs/WeightUnitsDialog.h"
 #include "settings/Startup.h"
 
 #include <QGuiApplication>
@@ -35,38 +35,38 @@ std::optional<QRect> storedPlacement(const std::array<int32_t, 4>& coords)
 
 } // namespace
 
-TVelder99App::TVelder99App(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
-                           const cairnly::LegacyRegistry& registry)
+CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
+                       const cairnly::LegacyRegistry& registry)
     : recent(currentDirectory / "Cairnly.ini")
 {
     recent.load();
     const cairnly::StartupState startup =
         cairnly::startUp(currentDirectory, registry, screenPixelsPerInch(), [&runner]() -> std::optional<bool> {
-            TWeightDisplayDialg dialog;
+            WeightUnitsDialog dialog;
             if (runner.run(dialog) != QDialog::Accepted)
                 return std::nullopt;
             return dialog.metricChosen();
         });
-    auto* client = new TVelder99DlgClient(startup, prompts, runner, recent);
-    mainFrame = std::make_unique<TSDIDecFrame>(client, recent);
+    auto* client = new MainPanel(startup, prompts, runner, recent);
+    window = std::make_unique<MainWindow>(client, recent);
     for (const std::string& text : startup.messages)
-        prompts.show(mainFrame.get(), cairnly::Message{text, cairnly::applicationName,
-                                                       cairnly::MessageIcon::Exclamation, cairnly::MessageButtons::Ok});
+        prompts.show(window.get(), cairnly::Message{text, cairnly::applicationName, cairnly::MessageIcon::Exclamation,
+                                                    cairnly::MessageButtons::Ok});
     client->loadWorkingList();
     if (const auto placement = storedPlacement(client->gearRows().settings().coords))
-        mainFrame->setGeometry(*placement);
+        window->setGeometry(*placement);
 }
 
-TVelder99App::~TVelder99App() = default;
+CairnlyApp::~CairnlyApp() = default;
 
-TVelder99DlgClient& TVelder99App::client() const
+MainPanel& CairnlyApp::mainPanel() const
 {
-    return *mainFrame->client();
+    return *window->mainPanel();
 }
 
-void TVelder99App::show()
+void CairnlyApp::show()
 {
-    mainFrame->show();
+    window->show();
     // The columns follow the window's size only from here: the placement above must not widen them.
-    client().startTrackingResizes();
+    mainPanel().startTrackingResizes();
 }

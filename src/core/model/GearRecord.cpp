@@ -1,4 +1,4 @@
-#include "sPubInfo.h"
+#include "GearRecord.h"
 
 #include "Numbers.h"
 
@@ -31,18 +31,18 @@ void takeField(const unsigned char* in, std::size_t& offset, char (&field)[N])
 
 // Adds copies of the source's elements to the target, keeping the source's order.
 template <class T, class MakeCopy>
-void appendCopies(CMMIList<T>& target, const CMMIList<T>& source, MakeCopy makeCopy)
+void appendCopies(OwningList<T>& target, const OwningList<T>& source, MakeCopy makeCopy)
 {
     std::vector<const T*> walk;
-    source.ForEach([&](const T& element) { walk.push_back(&element); });
+    source.forEach([&](const T& element) { walk.push_back(&element); });
     for (auto it = walk.rbegin(); it != walk.rend(); ++it)
-        target.Add(makeCopy(**it));
+        target.add(makeCopy(**it));
 }
 
-void appendMemberCopies(CMMIList<sPubInfo>& target, const CMMIList<sPubInfo>& source, sPubInfo* group)
+void appendMemberCopies(OwningList<GearRecord>& target, const OwningList<GearRecord>& source, GearRecord* group)
 {
-    appendCopies(target, source, [group](const sPubInfo& member) {
-        auto copy = std::make_unique<sPubInfo>(member);
+    appendCopies(target, source, [group](const GearRecord& member) {
+        auto copy = std::make_unique<GearRecord>(member);
         copy->parent = group;
         return copy;
     });
@@ -55,13 +55,13 @@ bool fitsWeightField(const std::string& text)
 
 } // namespace
 
-sPubInfo::sPubInfo(const sPubInfo& source)
+GearRecord::GearRecord(const GearRecord& source)
 {
     copyFields(source);
     appendListsOf(source);
 }
 
-void sPubInfo::copyFields(const sPubInfo& source)
+void GearRecord::copyFields(const GearRecord& source)
 {
     std::memcpy(category, source.category, sizeof category);
     std::memcpy(item, source.item, sizeof item);
@@ -78,38 +78,38 @@ void sPubInfo::copyFields(const sPubInfo& source)
     parent = source.parent;
 }
 
-void sPubInfo::assignWithLists(const sPubInfo& source)
+void GearRecord::assignWithLists(const GearRecord& source)
 {
     copyFields(source);
     appendListsOf(source);
 }
 
-void sPubInfo::appendListsOf(const sPubInfo& source)
+void GearRecord::appendListsOf(const GearRecord& source)
 {
     if (source.members) {
         if (!members)
-            members = std::make_unique<CMMIList<sPubInfo>>();
+            members = std::make_unique<OwningList<GearRecord>>();
         appendMemberCopies(*members, *source.members, this);
     }
     if (source.columnTexts) {
         if (!columnTexts)
-            columnTexts = std::make_unique<CMMIList<std::string>>();
+            columnTexts = std::make_unique<OwningList<std::string>>();
         appendCopies(*columnTexts, *source.columnTexts,
                      [](const std::string& text) { return std::make_unique<std::string>(text); });
     }
 }
 
-void sPubInfo::assignFields(const sPubInfo& source)
+void GearRecord::assignFields(const GearRecord& source)
 {
     copyFields(source);
     members.reset();
     if (source.members) {
-        members = std::make_unique<CMMIList<sPubInfo>>();
+        members = std::make_unique<OwningList<GearRecord>>();
         appendMemberCopies(*members, *source.members, this);
     }
 }
 
-bool sPubInfo::operator==(const sPubInfo& other) const
+bool GearRecord::operator==(const GearRecord& other) const
 {
     return fieldText(category) == fieldText(other.category) && fieldText(item) == fieldText(other.item) &&
            fieldText(unitWeight) == fieldText(other.unitWeight) && fieldText(weight) == fieldText(other.weight) &&
@@ -117,12 +117,12 @@ bool sPubInfo::operator==(const sPubInfo& other) const
            checked == other.checked && parent == other.parent;
 }
 
-bool sPubInfo::operator<(const sPubInfo& other) const
+bool GearRecord::operator<(const GearRecord& other) const
 {
     return readWeight(fieldText(weight)) < readWeight(fieldText(other.weight));
 }
 
-void writeImage(const sPubInfo& record, unsigned char* out, std::size_t imageSize)
+void writeImage(const GearRecord& record, unsigned char* out, std::size_t imageSize)
 {
     std::size_t offset = 0;
     putField(out, offset, record.category);
@@ -140,9 +140,9 @@ void writeImage(const sPubInfo& record, unsigned char* out, std::size_t imageSiz
     std::memset(out + pointerSlotsOffset, 0, imageSize - pointerSlotsOffset);
 }
 
-std::unique_ptr<sPubInfo> readImage(const unsigned char* image)
+std::unique_ptr<GearRecord> readImage(const unsigned char* image)
 {
-    auto record = std::make_unique<sPubInfo>();
+    auto record = std::make_unique<GearRecord>();
     std::size_t offset = 0;
     takeField(image, offset, record->category);
     takeField(image, offset, record->item);
@@ -160,9 +160,9 @@ std::unique_ptr<sPubInfo> readImage(const unsigned char* image)
     return record;
 }
 
-sPubInfoOld readOldImage(const unsigned char* image)
+UnversionedRecord readUnversionedImage(const unsigned char* image)
 {
-    sPubInfoOld old;
+    UnversionedRecord old;
     std::size_t offset = 0;
     takeField(image, offset, old.category);
     takeField(image, offset, old.item);
@@ -172,9 +172,9 @@ sPubInfoOld readOldImage(const unsigned char* image)
     return old;
 }
 
-std::unique_ptr<sPubInfo> convertOld(const sPubInfoOld& old)
+std::unique_ptr<GearRecord> fromUnversioned(const UnversionedRecord& old)
 {
-    auto record = std::make_unique<sPubInfo>();
+    auto record = std::make_unique<GearRecord>();
     setFieldText(record->category, fieldText(old.category));
     setFieldText(record->item, fieldText(old.item));
     setFieldText(record->unitWeight, fieldText(old.weight));
@@ -184,7 +184,7 @@ std::unique_ptr<sPubInfo> convertOld(const sPubInfoOld& old)
     return record;
 }
 
-bool computeWeight(sPubInfo& record)
+bool computeWeight(GearRecord& record)
 {
     const double product = readNumber(fieldText(record.unitWeight)) * readNumber(fieldText(record.multiplier));
     const std::string text = formatFixed(product, 2);
@@ -194,15 +194,15 @@ bool computeWeight(sPubInfo& record)
     return true;
 }
 
-float groupSum(const sPubInfo& group)
+float groupSum(const GearRecord& group)
 {
     float sum = readWeight(fieldText(group.weight));
     if (group.members)
-        group.members->ForEach([&](const sPubInfo& member) { sum += readWeight(fieldText(member.weight)); });
+        group.members->forEach([&](const GearRecord& member) { sum += readWeight(fieldText(member.weight)); });
     return sum;
 }
 
-bool updateGroupWeight(sPubInfo& group)
+bool updateGroupWeight(GearRecord& group)
 {
     const std::string text = formatFixed(static_cast<double>(groupSum(group)), 2);
     if (!fitsWeightField(text))

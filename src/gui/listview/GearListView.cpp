@@ -1,11 +1,11 @@
-#include "TSAListWindow.h"
+#include "GearListView.h"
 
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QHeaderView>
 #include <QMouseEvent>
 
-TSAListWindow::TSAListWindow(QWidget* parent) : QTableView(parent)
+GearListView::GearListView(QWidget* parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("gearListView"));
     setShowGrid(true);
@@ -30,7 +30,7 @@ TSAListWindow::TSAListWindow(QWidget* parent) : QTableView(parent)
     setAutoScroll(true);
 }
 
-QList<int> TSAListWindow::highlightedRows() const
+QList<int> GearListView::highlightedRows() const
 {
     QList<int> rows;
     if (selectionModel()) {
@@ -41,13 +41,13 @@ QList<int> TSAListWindow::highlightedRows() const
     return rows;
 }
 
-void TSAListWindow::mousePressEvent(QMouseEvent* event)
+void GearListView::mousePressEvent(QMouseEvent* event)
 {
     pressed = indexAt(event->position().toPoint());
     QTableView::mousePressEvent(event);
 }
 
-void TSAListWindow::startDrag(Qt::DropActions supportedActions)
+void GearListView::startDrag(Qt::DropActions supportedActions)
 {
     // Only the pressed row drags, whatever else is highlighted.
     if (!pressed.isValid() || !(model()->flags(pressed) & Qt::ItemIsDragEnabled))
@@ -67,7 +67,7 @@ void TSAListWindow::startDrag(Qt::DropActions supportedActions)
     dragging = false;
 }
 
-void TSAListWindow::contextMenuEvent(QContextMenuEvent* event)
+void GearListView::contextMenuEvent(QContextMenuEvent* event)
 {
     // The viewport passes its context menu events on, in its own coordinates.
     const QModelIndex index = indexAt(event->pos());

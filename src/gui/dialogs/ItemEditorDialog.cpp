@@ -1,4 +1,4 @@
-#include "TPubInfo.h"
+#include "ItemEditorDialog.h"
 
 #include "app/Prompts.h"
 #include "app/Text.h"
@@ -49,11 +49,12 @@ bool passes(const std::optional<Message>& problem, Prompts& prompts, QWidget* pa
 
 } // namespace
 
-TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks, Prompts& prompter, QWidget* parent)
-    : QDialog(parent), mode(editorMode), hooks(std::move(editorHooks)), prompts(prompter), categories(xfer.categories),
-      columnHeadings(xfer.columnHeadings), columnSlots(xfer.entry.columnTexts)
+ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks editorHooks, Prompts& prompter,
+                                   QWidget* parent)
+    : QDialog(parent), mode(editorMode), hooks(std::move(editorHooks)), prompts(prompter),
+      categories(initial.categories), columnHeadings(initial.columnHeadings), columnSlots(initial.entry.columnTexts)
 {
-    setObjectName(QStringLiteral("itemEditor"));
+    setObjectName(QStringLiteral("itemEditorDialog"));
     setWindowTitle(QStringLiteral("Gear Information"));
     setModal(true);
     columnSlots.resize(columnHeadings.size());
@@ -137,13 +138,13 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
     QWidget::setTabOrder(addButton, cancelButton);
     QWidget::setTabOrder(cancelButton, okButton);
 
-    connect(addButton, &QPushButton::clicked, this, &TPubInfo::addClicked);
-    connect(okButton, &QPushButton::clicked, this, &TPubInfo::accept);
+    connect(addButton, &QPushButton::clicked, this, &ItemEditorDialog::addClicked);
+    connect(okButton, &QPushButton::clicked, this, &ItemEditorDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(convertButton, &QPushButton::clicked, this, &TPubInfo::convertClicked);
-    connect(columnList, &QListWidget::itemSelectionChanged, this, &TPubInfo::showSelectedColumn);
+    connect(convertButton, &QPushButton::clicked, this, &ItemEditorDialog::convertClicked);
+    connect(columnList, &QListWidget::itemSelectionChanged, this, &ItemEditorDialog::showSelectedColumn);
 
-    fillFields(xfer.entry);
+    fillFields(initial.entry);
     if (mode == Mode::Modify) {
         addButton->setEnabled(false);
         addButton->hide(); // OK takes its place
@@ -164,7 +165,7 @@ TPubInfo::TPubInfo(Mode editorMode, const TPubInfoXfer& xfer, Hooks editorHooks,
     fitToWidth(*this);
 }
 
-void TPubInfo::fillFields(const ItemEntry& entry)
+void ItemEditorDialog::fillFields(const ItemEntry& entry)
 {
     const auto found = std::find(categories.begin(), categories.end(), entry.category);
     categoryBox->setCurrentIndex(found == categories.end() ? -1 : static_cast<int>(found - categories.begin()));
@@ -174,7 +175,7 @@ void TPubInfo::fillFields(const ItemEntry& entry)
     notesEdit->setText(fromCp1252(entry.notes));
 }
 
-ItemEntry TPubInfo::entryFromFields() const
+ItemEntry ItemEditorDialog::entryFromFields() const
 {
     ItemEntry entry;
     const int category = categoryBox->currentIndex();
@@ -191,24 +192,24 @@ ItemEntry TPubInfo::entryFromFields() const
     return entry;
 }
 
-TPubInfoXfer TPubInfo::transfer() const
+ItemEditorDialog::Fields ItemEditorDialog::fields() const
 {
     return {categories, entryFromFields(), columnHeadings};
 }
 
-int TPubInfo::selectedColumn() const
+int ItemEditorDialog::selectedColumn() const
 {
     const auto selected = columnList->selectedItems();
     return selected.isEmpty() ? -1 : columnList->row(selected.front());
 }
 
-void TPubInfo::commitColumnText()
+void ItemEditorDialog::commitColumnText()
 {
     if (shownColumn >= 0)
         columnSlots[static_cast<std::size_t>(shownColumn)] = toCp1252(columnTextEdit->text());
 }
 
-void TPubInfo::showSelectedColumn()
+void ItemEditorDialog::showSelectedColumn()
 {
     const int selected = selectedColumn();
     if (selected < 0) {
@@ -222,7 +223,7 @@ void TPubInfo::showSelectedColumn()
     columnTextEdit->setText(fromCp1252(columnSlots[static_cast<std::size_t>(shownColumn)]));
 }
 
-void TPubInfo::keyPressEvent(QKeyEvent* event)
+void ItemEditorDialog::keyPressEvent(QKeyEvent* event)
 {
     // Enter is OK in both modes, also while OK itself is hidden behind "Add". A focused push button
     // takes Enter itself before it gets here.
@@ -234,7 +235,7 @@ void TPubInfo::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TPubInfo::accept()
+void ItemEditorDialog::accept()
 {
     commitColumnText();
     if (hooks.entryProblem && !passes(hooks.entryProblem(entryFromFields()), prompts, this))
@@ -242,7 +243,7 @@ void TPubInfo::accept()
     QDialog::accept();
 }
 
-void TPubInfo::addClicked()
+void ItemEditorDialog::addClicked()
 {
     commitColumnText();
     const ItemEntry entry = entryFromFields();
@@ -265,7 +266,7 @@ void TPubInfo::addClicked()
     itemEdit->setFocus(); // ready for the next item
 }
 
-void TPubInfo::convertClicked()
+void ItemEditorDialog::convertClicked()
 {
     if (!hooks.converter)
         return;

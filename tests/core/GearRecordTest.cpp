@@ -1,4 +1,4 @@
-#include "model/sPubInfo.h"
+#include "model/GearRecord.h"
 #include "RecordSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +9,18 @@ using namespace cairnly;
 
 namespace {
 
-void addText(sPubInfo& record, const char* text)
+void addText(GearRecord& record, const char* text)
 {
     if (!record.columnTexts)
-        record.columnTexts = std::make_unique<CMMIList<std::string>>();
-    record.columnTexts->Add(std::make_unique<std::string>(text));
+        record.columnTexts = std::make_unique<OwningList<std::string>>();
+    record.columnTexts->add(std::make_unique<std::string>(text));
 }
 
 } // namespace
 
-TEST(sPubInfo, ANewRecordIsAnEmptyUncheckedItemOfMultiplierOne)
+TEST(GearRecord, ANewRecordIsAnEmptyUncheckedItemOfMultiplierOne)
 {
-    sPubInfo r;
+    GearRecord r;
     EXPECT_EQ(fieldText(r.category), "");
     EXPECT_EQ(fieldText(r.weight), "");
     EXPECT_EQ(fieldText(r.multiplier), "1");
@@ -34,9 +34,9 @@ TEST(sPubInfo, ANewRecordIsAnEmptyUncheckedItemOfMultiplierOne)
         EXPECT_EQ(image[i], i == 134 ? '1' : 0) << "byte " << i;
 }
 
-TEST(sPubInfo, TheImageHoldsEveryFieldAtItsOffset)
+TEST(GearRecord, TheImageHoldsEveryFieldAtItsOffset)
 {
-    sPubInfo r;
+    GearRecord r;
     setFieldText(r.category, "Tent");
     setFieldText(r.item, "Fly");
     setFieldText(r.unitWeight, "12.5");
@@ -49,7 +49,7 @@ TEST(sPubInfo, TheImageHoldsEveryFieldAtItsOffset)
     setFieldText(r.expandedLabel, "- G");
     r.isMember = 1;
     r.expanded = 1;
-    sPubInfo group;
+    GearRecord group;
     r.parent = &group;
     std::array<unsigned char, topLevelImageSize> image{};
     image.fill(0xAA);
@@ -77,7 +77,7 @@ TEST(sPubInfo, TheImageHoldsEveryFieldAtItsOffset)
     EXPECT_EQ(back->members, nullptr);
 }
 
-TEST(sPubInfo, ReadingCutsEveryTextToItsFieldAndFlagsToZeroOrOne)
+TEST(GearRecord, ReadingCutsEveryTextToItsFieldAndFlagsToZeroOrOne)
 {
     std::array<unsigned char, memberImageSize> image{};
     image.fill('x');   // no terminator anywhere, pointer slots full of garbage
@@ -94,7 +94,7 @@ TEST(sPubInfo, ReadingCutsEveryTextToItsFieldAndFlagsToZeroOrOne)
     EXPECT_EQ(r->expanded, 0);
 }
 
-TEST(sPubInfo, EqualityIgnoresMultiplierLabelsFlagsAndLists)
+TEST(GearRecord, EqualityIgnoresMultiplierLabelsFlagsAndLists)
 {
     auto a = itemRecord("Tent", "Fly", "10");
     auto b = itemRecord("Tent", "Fly", "10");
@@ -107,14 +107,14 @@ TEST(sPubInfo, EqualityIgnoresMultiplierLabelsFlagsAndLists)
     b->checked = 1;
     EXPECT_FALSE(*a == *b);
     b->checked = 0;
-    sPubInfo group;
+    GearRecord group;
     b->parent = &group;
     EXPECT_FALSE(*a == *b);
     auto c = itemRecord("Tent", "fly", "10");
     EXPECT_FALSE(*a == *c); // case-sensitive
 }
 
-TEST(sPubInfo, OrderFollowsTheWeightInSinglePrecision)
+TEST(GearRecord, OrderFollowsTheWeightInSinglePrecision)
 {
     auto light = itemRecord("", "", "1.5");
     auto heavy = itemRecord("", "", "10");
@@ -127,67 +127,67 @@ TEST(sPubInfo, OrderFollowsTheWeightInSinglePrecision)
     EXPECT_FALSE(*b < *a); // equal once in float
 }
 
-TEST(sPubInfo, ACopyKeepsTheTextsByPositionAndOwnsThem)
+TEST(GearRecord, ACopyKeepsTheTextsByPositionAndOwnsThem)
 {
     auto source = itemRecord("Tent", "Fly", "10");
     addText(*source, "first");
     addText(*source, "second");
     addText(*source, "first");
-    sPubInfo copy(*source);
+    GearRecord copy(*source);
     ASSERT_NE(copy.columnTexts, nullptr);
-    ASSERT_EQ(copy.columnTexts->Count(), 3);
+    ASSERT_EQ(copy.columnTexts->count(), 3);
     for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(*copy.columnTexts->Get(n), *source->columnTexts->Get(n));
+        EXPECT_EQ(*copy.columnTexts->get(n), *source->columnTexts->get(n));
     source.reset();
-    EXPECT_EQ(*copy.columnTexts->Get(2), "second");
+    EXPECT_EQ(*copy.columnTexts->get(2), "second");
 }
 
-TEST(sPubInfo, ACopiedGroupOwnsCopiesOfItsMembersInTheSameOrder)
+TEST(GearRecord, ACopiedGroupOwnsCopiesOfItsMembersInTheSameOrder)
 {
-    sPubInfo group;
+    GearRecord group;
     setFieldText(group.item, "Kitchen");
-    group.members = std::make_unique<CMMIList<sPubInfo>>();
+    group.members = std::make_unique<OwningList<GearRecord>>();
     for (const char* name : {"Pot", "Stove"}) {
         auto member = itemRecord("Cooking", name, "5");
         member->isMember = 1;
         member->parent = &group;
-        group.members->Add(std::move(member));
+        group.members->add(std::move(member));
     }
-    auto copy = std::make_unique<sPubInfo>(group);
-    ASSERT_EQ(copy->members->Count(), 2);
-    EXPECT_EQ(fieldText(copy->members->First()->item), "Stove");
-    EXPECT_EQ(copy->members->First()->parent, copy.get());
-    EXPECT_NE(copy->members->First(), group.members->First());
+    auto copy = std::make_unique<GearRecord>(group);
+    ASSERT_EQ(copy->members->count(), 2);
+    EXPECT_EQ(fieldText(copy->members->first()->item), "Stove");
+    EXPECT_EQ(copy->members->first()->parent, copy.get());
+    EXPECT_NE(copy->members->first(), group.members->first());
     copy.reset(); // must not free the original's members
-    EXPECT_EQ(fieldText(group.members->Get(1)->item), "Pot");
+    EXPECT_EQ(fieldText(group.members->get(1)->item), "Pot");
 }
 
-TEST(sPubInfo, AssignWithListsAppendsAndAssignFieldsLeavesTheTexts)
+TEST(GearRecord, AssignWithListsAppendsAndAssignFieldsLeavesTheTexts)
 {
     auto source = itemRecord("Tent", "Fly", "10");
     addText(*source, "a");
     addText(*source, "b");
 
-    sPubInfo target;
+    GearRecord target;
     target.assignWithLists(*source);
     EXPECT_EQ(fieldText(target.item), "Fly");
-    ASSERT_EQ(target.columnTexts->Count(), 2);
-    EXPECT_EQ(*target.columnTexts->Get(1), "a");
+    ASSERT_EQ(target.columnTexts->count(), 2);
+    EXPECT_EQ(*target.columnTexts->get(1), "a");
     EXPECT_EQ(target.members, nullptr);
 
-    sPubInfo fieldsOnly;
+    GearRecord fieldsOnly;
     addText(fieldsOnly, "kept");
-    fieldsOnly.members = std::make_unique<CMMIList<sPubInfo>>();
+    fieldsOnly.members = std::make_unique<OwningList<GearRecord>>();
     fieldsOnly.assignFields(*source);
     EXPECT_EQ(fieldText(fieldsOnly.category), "Tent");
     EXPECT_EQ(fieldsOnly.members, nullptr); // the source has no member list
-    ASSERT_EQ(fieldsOnly.columnTexts->Count(), 1);
-    EXPECT_EQ(*fieldsOnly.columnTexts->Get(1), "kept");
+    ASSERT_EQ(fieldsOnly.columnTexts->count(), 1);
+    EXPECT_EQ(*fieldsOnly.columnTexts->get(1), "kept");
 }
 
-TEST(sPubInfo, WeightIsUnitWeightTimesMultiplier)
+TEST(GearRecord, WeightIsUnitWeightTimesMultiplier)
 {
-    sPubInfo r;
+    GearRecord r;
     setFieldText(r.unitWeight, "12.5");
     setFieldText(r.multiplier, "2");
     ASSERT_TRUE(computeWeight(r));
@@ -201,9 +201,9 @@ TEST(sPubInfo, WeightIsUnitWeightTimesMultiplier)
     EXPECT_EQ(fieldText(r.weight), "0.00");
 }
 
-TEST(sPubInfo, AWeightThatWouldNotFitItsFieldIsRefused)
+TEST(GearRecord, AWeightThatWouldNotFitItsFieldIsRefused)
 {
-    sPubInfo r;
+    GearRecord r;
     setFieldText(r.weight, "1.00");
     setFieldText(r.unitWeight, "999999");
     setFieldText(r.multiplier, "9999");
@@ -217,27 +217,27 @@ TEST(sPubInfo, AWeightThatWouldNotFitItsFieldIsRefused)
     EXPECT_EQ(fieldText(r.weight), "899991.00");
 }
 
-TEST(sPubInfo, AGroupSumsItsMembersInSinglePrecision)
+TEST(GearRecord, AGroupSumsItsMembersInSinglePrecision)
 {
-    sPubInfo group;
-    group.members = std::make_unique<CMMIList<sPubInfo>>();
-    group.members->Add(itemRecord("", "a", "0.1"));
-    group.members->Add(itemRecord("", "b", "0.2"));
-    group.members->Add(itemRecord("", "c", "x"));
+    GearRecord group;
+    group.members = std::make_unique<OwningList<GearRecord>>();
+    group.members->add(itemRecord("", "a", "0.1"));
+    group.members->add(itemRecord("", "b", "0.2"));
+    group.members->add(itemRecord("", "c", "x"));
     EXPECT_EQ(groupSum(group), 0.1f + 0.2f);
     ASSERT_TRUE(updateGroupWeight(group));
     EXPECT_EQ(fieldText(group.groupWeight), "0.30");
 }
 
-TEST(sPubInfo, AnOldRecordBecomesAnItemOfMultiplierOne)
+TEST(GearRecord, AnOldRecordBecomesAnItemOfMultiplierOne)
 {
-    std::array<unsigned char, oldImageSize> image{};
+    std::array<unsigned char, unversionedImageSize> image{};
     std::memcpy(image.data(), "Tent", 4);
     std::memcpy(image.data() + 21, "Old tent", 8);
     std::memcpy(image.data() + 62, "12.5", 4);
     std::memcpy(image.data() + 72, "patched", 7);
     image[123] = 1;
-    auto r = convertOld(readOldImage(image.data()));
+    auto r = fromUnversioned(readUnversionedImage(image.data()));
     EXPECT_EQ(fieldText(r->category), "Tent");
     EXPECT_EQ(fieldText(r->item), "Old tent");
     EXPECT_EQ(fieldText(r->unitWeight), "12.5");

@@ -1,6 +1,6 @@
-#include "TSDIDecFrame.h"
+#include "MainWindow.h"
 
-#include "app/TVelder99DlgClient.h"
+#include "app/MainPanel.h"
 #include "icons/Icons.h"
 #include "settings/RecentFiles.h"
 
@@ -8,24 +8,24 @@
 #include <QMenu>
 #include <QMenuBar>
 
-TSDIDecFrame::TSDIDecFrame(TVelder99DlgClient* client, cairnly::RecentFiles& recentFiles, QWidget* parent)
-    : QMainWindow(parent), mainClient(client), recentFiles(recentFiles)
+MainWindow::MainWindow(MainPanel* client, cairnly::RecentFiles& recentFiles, QWidget* parent)
+    : QMainWindow(parent), panel(client), recentFiles(recentFiles)
 {
-    setObjectName(QStringLiteral("mainFrame"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(cairnlyIcon("cairnly"));
     setCentralWidget(client);
     setMinimumSize(548, 394);
     buildMenus();
     setWindowTitle(client->title());
     resize(client->designSize() + QSize(0, menuBar()->sizeHint().height()));
-    connect(client, &TVelder99DlgClient::titleChanged, this, &QWidget::setWindowTitle);
-    connect(client, &TVelder99DlgClient::recentFilesChanged, this, &TSDIDecFrame::updateRecentFiles);
-    connect(client, &TVelder99DlgClient::closeRequested, this, &QWidget::close);
+    connect(client, &MainPanel::titleChanged, this, &QWidget::setWindowTitle);
+    connect(client, &MainPanel::recentFilesChanged, this, &MainWindow::updateRecentFiles);
+    connect(client, &MainPanel::closeRequested, this, &QWidget::close);
 }
 
-void TSDIDecFrame::buildMenus()
+void MainWindow::buildMenus()
 {
-    const TVelder99DlgClient::Commands& c = mainClient->commands();
+    const MainPanel::Commands& c = panel->commands();
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addActions({c.open, c.save, c.saveAs});
     fileMenu->addSeparator();
@@ -54,7 +54,7 @@ void TSDIDecFrame::buildMenus()
     updateRecentFiles();
 }
 
-void TSDIDecFrame::updateRecentFiles()
+void MainWindow::updateRecentFiles()
 {
     qDeleteAll(recentActions);
     recentActions.clear();
@@ -63,17 +63,17 @@ void TSDIDecFrame::updateRecentFiles()
         const QString name = QString::fromStdString(file.string());
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(number++).arg(name), this);
         action->setObjectName(QStringLiteral("recentFileAction%1").arg(number - 1));
-        connect(action, &QAction::triggered, mainClient, [this, name] { mainClient->openRecentFile(name); });
+        connect(action, &QAction::triggered, panel, [this, name] { panel->openRecentFile(name); });
         fileMenu->insertAction(recentSeparator, action);
         recentActions.append(action);
     }
     recentTopSeparator->setVisible(!recentActions.isEmpty());
 }
 
-void TSDIDecFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The hide modes refuse first; then the list is written, and a failed write lets the user stay.
-    if (!mainClient->canClose() || !mainClient->saveAtClose(geometry())) {
+    if (!panel->canClose() || !panel->saveAtClose(geometry())) {
         event->ignore();
         return;
     }

@@ -1,4 +1,4 @@
-#include "TWeightDisplayDialg.h"
+#include "WeightUnitsDialog.h"
 
 #include "dialogs/DialogLayout.h"
 
@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TWeightDisplayDialg::TWeightDisplayDialg(QWidget* parent) : QDialog(parent)
+WeightUnitsDialog::WeightUnitsDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("weightDisplayDialog"));
+    setObjectName(QStringLiteral("weightUnitsDialog"));
     setWindowTitle(QStringLiteral("Cairnly"));
     setModal(true);
 
@@ -57,7 +57,7 @@ TWeightDisplayDialg::TWeightDisplayDialg(QWidget* parent) : QDialog(parent)
     fitToWidth(*this);
 }
 
-bool TWeightDisplayDialg::metricChosen() const
+bool WeightUnitsDialog::metricChosen() const
 {
     return !nonMetricButton->isChecked();
 }

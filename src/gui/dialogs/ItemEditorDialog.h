@@ -16,16 +16,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// The fields the item editor transfers, in Windows-1252, with the category list it shows.
-struct TPubInfoXfer
-{
-    std::vector<std::string> categories; // in the box's order
-    cairnly::ItemEntry entry;            // entry.category empty: no category selected
-    std::vector<std::string> columnHeadings;
-};
-
 // "Gear Information": adds items (several in a row through its own "Add" button) or modifies one.
-class TPubInfo : public QDialog
+class ItemEditorDialog : public QDialog
 {
     Q_OBJECT
 public:
@@ -33,6 +25,14 @@ public:
     {
         Add,
         Modify
+    };
+
+    // What moves into and out of the controls, in Windows-1252, with the category list the box shows.
+    struct Fields
+    {
+        std::vector<std::string> categories; // in the box's order
+        cairnly::ItemEntry entry;            // entry.category empty: no category selected
+        std::vector<std::string> columnHeadings;
     };
 
     // What the editor asks of the list while it is open.
@@ -47,10 +47,10 @@ public:
         bool metric = false;
     };
 
-    TPubInfo(Mode mode, const TPubInfoXfer& xfer, Hooks hooks, Prompts& prompts, QWidget* parent = nullptr);
+    ItemEditorDialog(Mode mode, const Fields& initial, Hooks hooks, Prompts& prompts, QWidget* parent = nullptr);
 
     // The fields as they stand, the selected column's text committed.
-    TPubInfoXfer transfer() const;
+    Fields fields() const;
 
     void accept() override;
 
@@ -73,7 +73,7 @@ private:
     std::vector<std::string> columnHeadings;
     std::vector<std::string> columnSlots;
     // The column whose slot the column text edit stands for. Its text counts as that slot wherever a slot
-    // is read (a change of column, "Add", OK, transfer()), which is what committing it on leaving comes to.
+    // is read (a change of column, "Add", OK, fields()), which is what committing it on leaving comes to.
     int shownColumn = -1;
     QComboBox* categoryBox = nullptr;
     QLineEdit* itemEdit = nullptr;

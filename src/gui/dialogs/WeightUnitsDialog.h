@@ -5,11 +5,11 @@
 class QRadioButton;
 
 // The one-time choice of weight units at the first start. "Non-Metric" is selected when it opens.
-class TWeightDisplayDialg : public QDialog
+class WeightUnitsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TWeightDisplayDialg(QWidget* parent = nullptr);
+    explicit WeightUnitsDialog(QWidget* parent = nullptr);
 
     // The units flag the choice gives: true for grams and kilograms.
     bool metricChosen() const;

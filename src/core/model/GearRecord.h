@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CMMIList.h"
+#include "OwningList.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace cairnly {
 // One line of the gear list: an item, a group row, a group member or the row showing a member under an
 // expanded group. The texts are NUL-terminated Windows-1252 in fixed fields, because the first 241 or
 // 249 bytes of the record are the data file's record image.
-struct sPubInfo
+struct GearRecord
 {
     char category[21] = {};
     char item[41] = {};
@@ -28,36 +28,36 @@ struct sPubInfo
     char expandedLabel[43] = {};
     uint8_t isMember = 0;
     uint8_t expanded = 0;
-    sPubInfo* parent = nullptr; // the group of a member record or member row; not owned
-    std::unique_ptr<CMMIList<sPubInfo>> members;
-    std::unique_ptr<CMMIList<std::string>> columnTexts;
+    GearRecord* parent = nullptr; // the group of a member record or member row; not owned
+    std::unique_ptr<OwningList<GearRecord>> members;
+    std::unique_ptr<OwningList<std::string>> columnTexts;
 
-    sPubInfo() = default;
+    GearRecord() = default;
     // A copy gets its own lists: copies of the members (whose group becomes the copy) and of the texts.
-    sPubInfo(const sPubInfo& source);
-    sPubInfo& operator=(const sPubInfo&) = delete;
+    GearRecord(const GearRecord& source);
+    GearRecord& operator=(const GearRecord&) = delete;
 
     // Copies the fields and adds copies of the source's members and texts to this record's lists,
     // creating a list when this record has none, in the source's order.
-    void assignWithLists(const sPubInfo& source);
+    void assignWithLists(const GearRecord& source);
     // Copies the fields; the member list becomes copies of the source's members (none when the source
     // has no member list); the column texts stay as they are.
-    void assignFields(const sPubInfo& source);
+    void assignFields(const GearRecord& source);
 
     // category, item, unitWeight, weight, notes, groupWeight, checked and parent take part; nothing else.
-    bool operator==(const sPubInfo& other) const;
+    bool operator==(const GearRecord& other) const;
     // By the number in weight, in single precision.
-    bool operator<(const sPubInfo& other) const;
+    bool operator<(const GearRecord& other) const;
 
     bool isGroup() const { return members != nullptr; }
 
 private:
-    void copyFields(const sPubInfo& source);
-    void appendListsOf(const sPubInfo& source);
+    void copyFields(const GearRecord& source);
+    void appendListsOf(const GearRecord& source);
 };
 
 // The record of unversioned data files.
-struct sPubInfoOld
+struct UnversionedRecord
 {
     char category[21] = {};
     char item[41] = {};
@@ -89,24 +89,24 @@ constexpr std::size_t fieldCapacity(const char (&)[N])
 
 inline constexpr std::size_t topLevelImageSize = 241;
 inline constexpr std::size_t memberImageSize = 249;
-inline constexpr std::size_t oldImageSize = 124;
+inline constexpr std::size_t unversionedImageSize = 124;
 // The longest weight text: the weight fields hold 9 characters.
 inline constexpr std::size_t weightTextCapacity = 9;
 
 // Writes the record image of imageSize bytes (241 or 249); the pointer slots are written as zeros.
-void writeImage(const sPubInfo& record, unsigned char* out, std::size_t imageSize);
+void writeImage(const GearRecord& record, unsigned char* out, std::size_t imageSize);
 // A new record from an image (at least 237 bytes); pointer slots are ignored, every text is cut to its
 // field and the three flag bytes are read as 0 or 1.
-std::unique_ptr<sPubInfo> readImage(const unsigned char* image);
+std::unique_ptr<GearRecord> readImage(const unsigned char* image);
 
-sPubInfoOld readOldImage(const unsigned char* image);
-std::unique_ptr<sPubInfo> convertOld(const sPubInfoOld& old);
+UnversionedRecord readUnversionedImage(const unsigned char* image);
+std::unique_ptr<GearRecord> fromUnversioned(const UnversionedRecord& old);
 
 // weight := unitWeight x multiplier with "%.2f". Refused, changing nothing, when the text would not fit.
-bool computeWeight(sPubInfo& record);
+bool computeWeight(GearRecord& record);
 // The group's own weight plus every member's weight, in single precision.
-float groupSum(const sPubInfo& group);
+float groupSum(const GearRecord& group);
 // groupWeight := groupSum with "%.2f". Refused, changing nothing, when the text would not fit.
-bool updateGroupWeight(sPubInfo& group);
+bool updateGroupWeight(GearRecord& group);
 
 } // namespace cairnly

@@ -4,11 +4,11 @@
 #include <QTableView>
 
 // The gear list: a grid with full-row selection, movable headings, and one row dragged onto another.
-class TSAListWindow : public QTableView
+class GearListView : public QTableView
 {
     Q_OBJECT
 public:
-    explicit TSAListWindow(QWidget* parent = nullptr);
+    explicit GearListView(QWidget* parent = nullptr);
 
     // The highlighted rows, in ascending order.
     QList<int> highlightedRows() const;
