@@ -148,4 +148,10 @@ int compareNoCase(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+void sortInBoxOrder(std::vector<std::string>& names)
+{
+    std::stable_sort(names.begin(), names.end(),
+                     [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
+}
+
 } // namespace cairnly

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Texts of records and files are 8-bit Windows-1252; the GUI and the command-line tool speak UTF-8.
 namespace cairnly {
@@ -32,5 +33,9 @@ inline bool equalsNoCase(std::string_view a, std::string_view b)
 {
     return compareNoCase(a, b) == 0;
 }
+
+// Sorts names as a sorted list box shows them: alphabetically without regard to case, names that
+// compare equal keeping their order.
+void sortInBoxOrder(std::vector<std::string>& names);
 
 } // namespace cairnly

@@ -2,6 +2,7 @@
 
 #include "model/Cp1252.h"
 #include "model/Numbers.h"
+#include "rows/GearRowsMessages.h"
 #include "rows/WeightUnits.h"
 #include "settings/SettingsStore.h"
 
@@ -12,14 +13,8 @@
 namespace fs = std::filesystem;
 
 namespace cairnly {
-namespace {
 
-Message important(std::string text)
-{
-    return {std::move(text), "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
-}
-
-} // namespace
+using namespace rowmessages;
 
 GearRows::GearRows(fs::path workingDirectory, fs::path currentDataFile, Settings settings)
     : workingFolder(std::move(workingDirectory)), dataFile(std::move(currentDataFile)),

@@ -1,0 +1,54 @@
+#include "GearRows.h"
+
+#include "model/Cp1252.h"
+
+#include <algorithm>
+
+namespace cairnly {
+
+bool GearRows::categoryInUse(const std::string& name) const
+{
+    for (const Row& row : rows) {
+        const GearRecord& r = *row.record;
+        if (r.isGroup()) {
+            bool used = false;
+            r.members->forEach([&](const GearRecord& member) { used = used || fieldText(member.category) == name; });
+            if (used)
+                return true;
+        } else if (fieldText(r.category) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void GearRows::renameCategory(const std::string& oldName, const std::string& newName)
+{
+    if (changeRefusal())
+        return;
+    for (Row& row : rows) {
+        GearRecord& r = *row.record;
+        if (fieldText(r.category) == oldName) {
+            setFieldText(r.category, newName);
+            refreshCategoryKey(row);
+        }
+        if (r.isGroup()) {
+            r.members->forEach([&](GearRecord& member) {
+                if (fieldText(member.category) == oldName)
+                    setFieldText(member.category, newName);
+            });
+        }
+    }
+    categoryRuleStale = true;
+    sortByColumn(0);
+}
+
+void GearRows::setCategories(std::vector<std::string> names)
+{
+    if (changeRefusal())
+        return;
+    categoryList = std::move(names);
+    notifyStates();
+}
+
+} // namespace cairnly
