@@ -1,4 +1,5 @@
 #include "app/CairnlyApp.h"
+#include "app/QtDesktop.h"
 #include "app/QtPrompts.h"
 #include "icons/Icons.h"
 
@@ -40,8 +41,9 @@ int main(int argc, char** argv)
     initIcons();
     QtPrompts prompts;
     QtDialogRunner runner;
+    QtDesktop desktop;
     cairnly::SystemLegacyRegistry registry;
-    CairnlyApp cairnly(std::filesystem::current_path(), prompts, runner, registry);
+    CairnlyApp cairnly(std::filesystem::current_path(), prompts, runner, desktop, registry);
     cairnly.show();
     return QApplication::exec();
 }

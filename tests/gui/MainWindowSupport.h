@@ -33,6 +33,7 @@ protected:
     ScratchFolder folder;
     ScriptedPrompts prompts;
     ScriptedRunner runner;
+    ScriptedDesktop desktop;
     FakeLegacyRegistry registry;
     std::unique_ptr<CairnlyApp> app;
 
@@ -43,6 +44,7 @@ protected:
         app.reset();
         EXPECT_TRUE(runner.steps.empty()) << runner.steps.size() << " dialogs were expected but never ran";
         EXPECT_TRUE(prompts.answers.empty());
+        EXPECT_TRUE(desktop.answers.empty());
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -56,7 +58,7 @@ protected:
                 return press(dialog, "okButton");
             });
         }
-        app = std::make_unique<CairnlyApp>(folder.path(), prompts, runner, registry);
+        app = std::make_unique<CairnlyApp>(folder.path(), prompts, runner, desktop, registry);
         app->show();
         QApplication::processEvents();
     }

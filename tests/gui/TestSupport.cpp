@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -70,4 +71,16 @@ int press(QDialog& dialog, const char* buttonName)
     }
     button->click(); // works on a dialog that was never shown, as under the scripted runner
     return dialog.result();
+}
+
+bool ScriptedDesktop::openUrl(const QUrl& url)
+{
+    openedUrls.push_back(url.toString());
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected open of " << url.toString().toStdString();
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Desktop.h"
 #include "app/DialogRunner.h"
 #include "app/Prompts.h"
 
@@ -28,6 +29,17 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
     std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
                                      int maxLength) override;
+};
+
+// Records what the program asks the desktop to open and answers from a script; a call without a scripted
+// answer fails the test and answers false.
+class ScriptedDesktop : public Desktop
+{
+public:
+    std::vector<QString> openedUrls; // as QUrl::toString gives them, in order
+    std::deque<bool> answers;
+
+    bool openUrl(const QUrl& url) override;
 };
 
 // Runs each dialog through the next scripted step instead of a modal loop. A step fills the dialog,

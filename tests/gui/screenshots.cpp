@@ -144,10 +144,11 @@ void mainWindow(Shots& shots)
     ScratchFolder folder;
     ScriptedPrompts prompts;
     ScriptedRunner runner;
+    ScriptedDesktop desktop;
     FakeLegacyRegistry registry;
     registry.exists = false;
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
-    CairnlyApp app(folder.path(), prompts, runner, registry);
+    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
     cairnly::GearRows& rows = app.mainPanel().gearRows();
     rows.addColumn("Carried in", cairnly::FormatLeft);
     auto add = [&rows](const char* category, const char* item, const char* weight, const char* multiplier,

@@ -36,7 +36,7 @@ std::optional<QRect> storedPlacement(const std::array<int32_t, 4>& coords)
 } // namespace
 
 CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
-                       const cairnly::LegacyRegistry& registry)
+                       Desktop& desktop, const cairnly::LegacyRegistry& registry)
     : recent(currentDirectory / "Cairnly.ini")
 {
     recent.load();
@@ -47,7 +47,7 @@ CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& p
                 return std::nullopt;
             return dialog.metricChosen();
         });
-    auto* client = new MainPanel(startup, prompts, runner, recent);
+    auto* client = new MainPanel(startup, prompts, runner, desktop, recent);
     window = std::make_unique<MainWindow>(client, recent);
     for (const std::string& text : startup.messages)
         prompts.show(window.get(), cairnly::Message{text, cairnly::applicationName, cairnly::MessageIcon::Exclamation,

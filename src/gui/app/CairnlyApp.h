@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+class Desktop;
 class DialogRunner;
 class Prompts;
 class MainWindow;
@@ -17,7 +18,7 @@ class CairnlyApp
 {
 public:
     // currentDirectory holds Cairnly.ini and the working file; the program never changes directory.
-    CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner,
+    CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& prompts, DialogRunner& runner, Desktop& desktop,
                const cairnly::LegacyRegistry& registry);
     ~CairnlyApp();
     CairnlyApp(const CairnlyApp&) = delete;

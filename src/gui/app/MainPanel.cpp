@@ -59,9 +59,9 @@ std::vector<int> toVector(const QList<int>& rows)
 
 } // namespace
 
-MainPanel::MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
+MainPanel::MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner, Desktop& desktop,
                      cairnly::RecentFiles& recentFiles, QWidget* parent)
-    : QWidget(parent), prompts(prompts), runner(runner), recentFiles(recentFiles),
+    : QWidget(parent), prompts(prompts), runner(runner), desktop(desktop), recentFiles(recentFiles),
       rows(std::make_unique<cairnly::GearRows>(startup.appSettingsFile.parent_path(), startup.currentDataFile,
                                                startup.settings))
 {
@@ -134,8 +134,8 @@ void MainPanel::buildCommands()
     c.save->setShortcut(QKeySequence::Save);
     c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &MainPanel::saveFileAs);
     c.saveAs->setShortcut(QKeySequence::SaveAs);
-    c.print = makeAction("printAction", tr("&Print..."), &MainPanel::notAvailableYet);
-    c.exportList = makeAction("exportAction", tr("&Export..."), &MainPanel::notAvailableYet);
+    c.print = makeAction("printAction", tr("&Print..."), &MainPanel::printList);
+    c.exportList = makeAction("exportAction", tr("&Export..."), &MainPanel::exportList);
     c.exit = makeAction("exitAction", tr("E&xit\tAlt+F4"), &MainPanel::exitProgram);
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
     c.add = makeAction("addAction", tr("&Add..."), &MainPanel::addItem);
@@ -149,14 +149,14 @@ void MainPanel::buildCommands()
         makeAction("hideNonSelectedAction", tr("Hide &Non-Selected"), &MainPanel::toggleHideNonSelected);
     c.expandAll = makeAction("expandAllAction", tr("&Expand All Groups"), &MainPanel::expandAll);
     c.collapseAll = makeAction("collapseAllAction", tr("C&ollapse All Groups"), &MainPanel::collapseAll);
-    c.totals = makeAction("totalsAction", tr("View &Totals..."), &MainPanel::notAvailableYet);
-    c.categories = makeAction("categoriesAction", tr("&Categories..."), &MainPanel::notAvailableYet);
-    c.generalOptions = makeAction("generalOptionsAction", tr("&General Options..."), &MainPanel::notAvailableYet);
-    c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &MainPanel::notAvailableYet);
-    c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::notAvailableYet);
-    c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::notAvailableYet);
-    c.about = makeAction("aboutAction", tr("&About..."), &MainPanel::notAvailableYet);
-    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &MainPanel::notAvailableYet);
+    c.totals = makeAction("totalsAction", tr("View &Totals..."), &MainPanel::showTotals);
+    c.categories = makeAction("categoriesAction", tr("&Categories..."), &MainPanel::configureCategories);
+    c.generalOptions = makeAction("generalOptionsAction", tr("&General Options..."), &MainPanel::configure);
+    c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &MainPanel::addColumn);
+    c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::deleteColumns);
+    c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::modifyColumn);
+    c.about = makeAction("aboutAction", tr("&About..."), &MainPanel::showAbout);
+    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &MainPanel::emailMe);
     c.removeFromGroup = makeAction("removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
     memberMenu = new QMenu(this);
     memberMenu->setObjectName(QStringLiteral("memberMenu"));
@@ -187,9 +187,9 @@ void MainPanel::buildControls()
     configureButton = makeButton("configureButton", tr("&Configure..."), "configure", command.generalOptions);
     totalsButton = makeButton("totalsButton", tr("&Totals..."), "totals", command.totals);
     printButton = makeButton("printButton", tr("&Print..."), "print", nullptr);
-    connect(printButton, &QPushButton::clicked, this, &MainPanel::notAvailableYet);
+    connect(printButton, &QPushButton::clicked, this, &MainPanel::printList);
     exportButton = makeButton("exportButton", tr("&Export to..."), "export", nullptr);
-    connect(exportButton, &QPushButton::clicked, this, &MainPanel::notAvailableYet);
+    connect(exportButton, &QPushButton::clicked, this, &MainPanel::exportList);
     convertButton = makeButton("convertButton", tr("Convert..."), "convert", nullptr);
     connect(convertButton, &QPushButton::clicked, this, &MainPanel::convert);
     closeButton = makeButton("closeButton", tr("Close"), "close", nullptr);
@@ -573,6 +573,56 @@ void MainPanel::notAvailableYet()
 {
     show(Message{"This command is not available yet.", cairnly::applicationName, cairnly::MessageIcon::Information,
                  MessageButtons::Ok});
+}
+
+void MainPanel::printList()
+{
+    notAvailableYet();
+}
+
+void MainPanel::exportList()
+{
+    notAvailableYet();
+}
+
+void MainPanel::showTotals()
+{
+    notAvailableYet();
+}
+
+void MainPanel::configureCategories()
+{
+    notAvailableYet();
+}
+
+void MainPanel::configure()
+{
+    notAvailableYet();
+}
+
+void MainPanel::addColumn()
+{
+    notAvailableYet();
+}
+
+void MainPanel::deleteColumns()
+{
+    notAvailableYet();
+}
+
+void MainPanel::modifyColumn()
+{
+    notAvailableYet();
+}
+
+void MainPanel::showAbout()
+{
+    notAvailableYet();
+}
+
+void MainPanel::emailMe()
+{
+    notAvailableYet();
 }
 
 void MainPanel::convert()

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Desktop;
 class DialogRunner;
 class GearTableModel;
 class Prompts;
@@ -53,7 +54,7 @@ public:
         QAction* removeFromGroup;
     };
 
-    MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner,
+    MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner, Desktop& desktop,
               cairnly::RecentFiles& recentFiles, QWidget* parent = nullptr);
     ~MainPanel() override;
 
@@ -112,6 +113,16 @@ private:
     void expandAll();
     void collapseAll();
     void notAvailableYet();
+    void printList();
+    void exportList();
+    void showTotals();
+    void configureCategories();
+    void configure();
+    void addColumn();
+    void deleteColumns();
+    void modifyColumn();
+    void showAbout();
+    void emailMe();
     void convert();
     void removeFromGroup();
     void dropOnRow(int source, int target);
@@ -122,6 +133,7 @@ private:
 
     Prompts& prompts;
     DialogRunner& runner;
+    Desktop& desktop;
     cairnly::RecentFiles& recentFiles;
     std::unique_ptr<cairnly::GearRows> rows;
     cairnly::WeightFieldConverter weightConverter; // one direction for the whole run
