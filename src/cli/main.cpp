@@ -1,181 +1,114 @@
-// cairnly-data: looks into gear data files and makes them, for scripts and for tests.
-#include "DataJson.h"
+// cairnly-data: looks into gear data files, makes them and reports on them, for scripts and for tests.
+#include "Command.h"
 
-#include "model/AtomicFile.h"
-#include "model/Cp1252.h"
-#include "rows/GearRows.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <iostream>
+#include <optional>
+#include <span>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
 
-using namespace cairnly;
-using cli::Json;
+using cairnly::cli::Command;
+using cairnly::cli::Invocation;
 
-constexpr const char* usage = R"(Usage: cairnly-data COMMAND ARGUMENTS
+const std::span<const Command> topics[] = {cairnly::cli::dataCommands()};
 
-Commands:
-  dump FILE        Print the gear data file FILE as JSON.
-  make JSON OUT    Write the JSON (in the form dump prints) to OUT as a gear data
-                   file of the current format (Version 5.9).
-  list FILE        Print the gear list FILE as the window shows it after Open.
-  --help           Show this text.
-
-dump prints {"format", "categories", "rows", "messages"}. "format" is "5.9",
-"5", "4" or "unversioned"; each row is a record with the texts "category",
-"item", "unitWeight", "weight", "notes", "multiplier", "groupWeight",
-"collapsedLabel" and "expandedLabel", the flags "checked", "isMember" and
-"expanded" (0 or 1), the list "columnTexts" and, for a group, "members" (records,
-in the order they stand in the file). Texts are UTF-8.
-
-make takes the same form ("format" and "messages" may be left out). Every text
-must have a Windows-1252 form and fit its field: category 20 characters, item
-40, unitWeight, weight and groupWeight 9, notes 50, multiplier 4, the labels 42,
-a column text 50. When the JSON is not right, make names the place and writes
-nothing. For any file make wrote, make of its dump gives back the same bytes.
-
-list reads FILE with the settings file beside it (FILE's name with ".ini"), which
-gives the units and the user columns. It prints one line per row: "[x]" for a
-ticked row or "[ ]", then the text of every column in the order of the columns
-(Category, Item, Weight, Notes, then the user columns), separated by tabs; then
-the total line. Groups are shown collapsed. Texts are UTF-8.
-
-Exit status: 0 done, 1 a file could not be read or written, was refused or did
-not fit, 2 wrong use.
-)";
-
-// Why a file could not be read, in the system's words.
-std::string openErrorText(const std::filesystem::path& file)
+std::string usage()
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        return std::make_error_code(std::errc::is_a_directory).message();
-    errno = 0;
-    if (std::FILE* stream = std::fopen(file.string().c_str(), "rb")) {
-        std::fclose(stream);
-        return "the file could not be read";
+    std::string text = "Usage: cairnly-data COMMAND ARGUMENTS\n\nCommands:\n";
+    auto indented = [](const char* lines) {
+        std::string out;
+        for (const char* line = lines; *line;) {
+            const char* end = line;
+            while (*end && *end != '\n')
+                ++end;
+            out += "  " + std::string(line, end) + '\n';
+            line = *end ? end + 1 : end;
+        }
+        return out;
+    };
+    for (const auto& topic : topics) {
+        for (const Command& command : topic)
+            text += indented(command.summary);
     }
-    return std::generic_category().message(errno);
+    text += "  --help           Show this text.\n";
+    for (const auto& topic : topics) {
+        for (const Command& command : topic) {
+            if (command.details)
+                text += std::string("\n") + command.details;
+        }
+    }
+    text += "\nExit status: 0 done, 1 a file could not be read or written, was refused or did\n"
+            "not fit, 2 wrong use.\n";
+    return text;
 }
 
-int fail(const std::string& reason)
+// The arguments and options as the command takes them; nothing for wrong use.
+std::optional<Invocation> parse(const Command& command, const std::vector<std::string>& words)
+{
+    Invocation invocation;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.rfind("--", 0) != 0 || word.size() == 2) {
+            invocation.arguments.push_back(word);
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        const cairnly::cli::Option* option = nullptr;
+        for (const cairnly::cli::Option& candidate : command.options) {
+            if (name == candidate.name)
+                option = &candidate;
+        }
+        if (!option || invocation.has(name))
+            return std::nullopt;
+        if (!option->takesValue) {
+            if (equals != std::string::npos)
+                return std::nullopt;
+            invocation.options[name] = "";
+        } else if (equals != std::string::npos) {
+            invocation.options[name] = word.substr(equals + 1);
+        } else if (i + 1 < words.size()) {
+            invocation.options[name] = words[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (invocation.arguments.size() != command.argumentCount)
+        return std::nullopt;
+    return invocation;
+}
+
+} // namespace
+
+int cairnly::cli::fail(const std::string& reason)
 {
     std::cerr << "cairnly-data: " << reason << '\n';
     return 1;
 }
 
-int dump(const std::vector<std::string>& arguments)
-{
-    const std::string& file = arguments[0];
-    const DataFileContents contents = readDataFile(file);
-    switch (contents.outcome) {
-    case DataFileContents::Outcome::NotOpened:
-        return fail("cannot open " + file + ": " + openErrorText(file));
-    case DataFileContents::Outcome::Refused:
-        return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
-    case DataFileContents::Outcome::Read:
-        break;
-    }
-    std::cout << cli::contentsToJson(contents).dump(2) << '\n';
-    return 0;
-}
-
-int make(const std::vector<std::string>& arguments)
-{
-    const std::string& jsonFile = arguments[0];
-    const std::string& target = arguments[1];
-    const std::optional<std::string> text = readWholeFile(jsonFile);
-    if (!text)
-        return fail("cannot open " + jsonFile + ": " + openErrorText(jsonFile));
-    Json json;
-    try {
-        json = Json::parse(*text);
-    } catch (const Json::parse_error& error) {
-        return fail(jsonFile + ": not valid JSON: " + error.what());
-    }
-    cli::GearList list;
-    try {
-        list = cli::listFromJson(json);
-    } catch (const cli::JsonFormatError& error) {
-        return fail(jsonFile + ": " + error.what());
-    }
-    if (const auto error = writeDataFile(target, list.categories, list.rows()))
-        return fail("cannot write " + target + ": " + *error);
-    return 0;
-}
-
-// What the list window would say about a file it refused, on one line.
-int failMessages(const std::string& file, const std::vector<Message>& messages)
-{
-    std::string reason = "refused";
-    if (!messages.empty()) {
-        const Message& first = messages.front();
-        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
-        reason = first.text == file ? first.caption : first.text;
-    }
-    return fail(file + ": " + reason);
-}
-
-int list(const std::vector<std::string>& arguments)
-{
-    const std::filesystem::path file = arguments[0];
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
-    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
-    GearRows rows(folder, file, Settings{});
-    const std::vector<Message> messages = rows.openFile(file);
-    if (!messages.empty())
-        return failMessages(arguments[0], messages);
-
-    std::string out;
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        out += rows.isChecked(row) ? "[x]" : "[ ]";
-        for (int column = 0; column < rows.columnCount(); ++column) {
-            out += '\t';
-            out += toUtf8(rows.cellText(row, column));
-        }
-        out += '\n';
-    }
-    out += rows.totalLine();
-    out += '\n';
-    std::cout << out;
-    return 0;
-}
-
-struct Command
-{
-    const char* name;
-    std::size_t argumentCount;
-    int (*run)(const std::vector<std::string>&);
-};
-
-constexpr Command commands[] = {
-    {"dump", 1, dump},
-    {"make", 2, make},
-    {"list", 1, list},
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::cout << usage;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
+        std::cout << usage();
         return 0;
     }
-    if (!arguments.empty()) {
-        for (const Command& command : commands) {
-            if (arguments[0] == command.name && arguments.size() == command.argumentCount + 1)
-                return command.run({arguments.begin() + 1, arguments.end()});
+    if (!words.empty()) {
+        for (const auto& topic : topics) {
+            for (const Command& command : topic) {
+                if (words[0] != command.name)
+                    continue;
+                if (const auto invocation = parse(command, {words.begin() + 1, words.end()})) {
+                    const int status = command.run(*invocation);
+                    if (status == 2)
+                        std::cerr << usage();
+                    return status;
+                }
+            }
         }
     }
-    std::cerr << usage;
+    std::cerr << usage();
     return 2;
 }

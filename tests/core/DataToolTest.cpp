@@ -217,7 +217,7 @@ TEST_F(DataTool, ExplainsItsUse)
     EXPECT_NE(help.out.find("dump FILE"), std::string::npos);
     EXPECT_NE(help.out.find("make JSON OUT"), std::string::npos);
     EXPECT_NE(help.out.find("list FILE"), std::string::npos);
-    for (const char* wrong : {"", "list", "list a.dat b.dat", "dump", "make a.json"}) {
+    for (const char* wrong : {"", "list", "list a.dat b.dat", "dump", "make a.json", "dump --notes a.dat", "frob a"}) {
         const ToolRun r = run(wrong);
         EXPECT_EQ(r.status, 2) << wrong;
         EXPECT_EQ(r.out, "") << wrong;

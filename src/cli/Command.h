@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace cairnly::cli {
+
+// An option of a command: a flag ("--notes"), or one that takes a value ("--format text" or
+// "--format=text").
+struct Option
+{
+    const char* name;
+    bool takesValue = false;
+};
+
+// What the command was given: its arguments in order, and the options by name (a flag maps to "").
+struct Invocation
+{
+    std::vector<std::string> arguments;
+    std::map<std::string, std::string> options;
+
+    bool has(const std::string& option) const { return options.count(option) != 0; }
+};
+
+// A command of cairnly-data, and its part of the usage text.
+struct Command
+{
+    const char* name;
+    std::size_t argumentCount;
+    std::vector<Option> options;
+    // Returns the exit status; 2 (with the usage) for wrong use it finds itself.
+    int (*run)(const Invocation&);
+    const char* summary; // its lines under "Commands:", each indented by two spaces
+    const char* details; // a paragraph after the list, or nullptr
+};
+
+// The commands of each topic, each kept in a file of its own.
+std::span<const Command> dataCommands();
+
+// Prints "cairnly-data: REASON" on the error stream and returns 1.
+int fail(const std::string& reason);
+
+} // namespace cairnly::cli

@@ -1,0 +1,151 @@
+// The data-file commands: dump, make and list.
+#include "Command.h"
+#include "DataJson.h"
+
+#include "model/AtomicFile.h"
+#include "model/Cp1252.h"
+#include "rows/GearRows.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace cairnly::cli {
+namespace {
+
+// Why a file could not be read, in the system's words.
+std::string openErrorText(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return std::make_error_code(std::errc::is_a_directory).message();
+    errno = 0;
+    if (std::FILE* stream = std::fopen(file.string().c_str(), "rb")) {
+        std::fclose(stream);
+        return "the file could not be read";
+    }
+    return std::generic_category().message(errno);
+}
+
+int dump(const Invocation& invocation)
+{
+    const std::string& file = invocation.arguments[0];
+    const DataFileContents contents = readDataFile(file);
+    switch (contents.outcome) {
+    case DataFileContents::Outcome::NotOpened:
+        return fail("cannot open " + file + ": " + openErrorText(file));
+    case DataFileContents::Outcome::Refused:
+        return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
+    case DataFileContents::Outcome::Read:
+        break;
+    }
+    std::cout << contentsToJson(contents).dump(2) << '\n';
+    return 0;
+}
+
+int make(const Invocation& invocation)
+{
+    const std::string& jsonFile = invocation.arguments[0];
+    const std::string& target = invocation.arguments[1];
+    const std::optional<std::string> text = readWholeFile(jsonFile);
+    if (!text)
+        return fail("cannot open " + jsonFile + ": " + openErrorText(jsonFile));
+    Json json;
+    try {
+        json = Json::parse(*text);
+    } catch (const Json::parse_error& error) {
+        return fail(jsonFile + ": not valid JSON: " + error.what());
+    }
+    GearList list;
+    try {
+        list = listFromJson(json);
+    } catch (const JsonFormatError& error) {
+        return fail(jsonFile + ": " + error.what());
+    }
+    if (const auto error = writeDataFile(target, list.categories, list.rows()))
+        return fail("cannot write " + target + ": " + *error);
+    return 0;
+}
+
+// What the list window would say about a file it refused, on one line.
+int failMessages(const std::string& file, const std::vector<Message>& messages)
+{
+    std::string reason = "refused";
+    if (!messages.empty()) {
+        const Message& first = messages.front();
+        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
+        reason = first.text == file ? first.caption : first.text;
+    }
+    return fail(file + ": " + reason);
+}
+
+int list(const Invocation& invocation)
+{
+    const std::filesystem::path file = invocation.arguments[0];
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
+    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
+    GearRows rows(folder, file, Settings{});
+    const std::vector<Message> messages = rows.openFile(file);
+    if (!messages.empty())
+        return failMessages(invocation.arguments[0], messages);
+
+    std::string out;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        out += rows.isChecked(row) ? "[x]" : "[ ]";
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            out += '\t';
+            out += toUtf8(rows.cellText(row, column));
+        }
+        out += '\n';
+    }
+    out += rows.totalLine();
+    out += '\n';
+    std::cout << out;
+    return 0;
+}
+
+constexpr const char* dumpSummary = "dump FILE        Print the gear data file FILE as JSON.\n";
+constexpr const char* makeSummary = "make JSON OUT    Write the JSON (in the form dump prints) to OUT as a gear data\n"
+                                    "                 file of the current format (Version 5.9).\n";
+constexpr const char* listSummary = "list FILE        Print the gear list FILE as the window shows it after Open.\n";
+
+constexpr const char* dumpDetails = R"(dump prints {"format", "categories", "rows", "messages"}. "format" is "5.9",
+"5", "4" or "unversioned"; each row is a record with the texts "category",
+"item", "unitWeight", "weight", "notes", "multiplier", "groupWeight",
+"collapsedLabel" and "expandedLabel", the flags "checked", "isMember" and
+"expanded" (0 or 1), the list "columnTexts" and, for a group, "members" (records,
+in the order they stand in the file). Texts are UTF-8.
+)";
+
+constexpr const char* makeDetails = R"(make takes the same form ("format" and "messages" may be left out). Every text
+must have a Windows-1252 form and fit its field: category 20 characters, item
+40, unitWeight, weight and groupWeight 9, notes 50, multiplier 4, the labels 42,
+a column text 50. When the JSON is not right, make names the place and writes
+nothing. For any file make wrote, make of its dump gives back the same bytes.
+)";
+
+constexpr const char* listDetails = R"(list reads FILE with the settings file beside it (FILE's name with ".ini"), which
+gives the units and the user columns. It prints one line per row: "[x]" for a
+ticked row or "[ ]", then the text of every column in the order of the columns
+(Category, Item, Weight, Notes, then the user columns), separated by tabs; then
+the total line. Groups are shown collapsed. Texts are UTF-8.
+)";
+
+} // namespace
+
+std::span<const Command> dataCommands()
+{
+    static const Command commands[] = {
+        {"dump", 1, {}, dump, dumpSummary, dumpDetails},
+        {"make", 2, {}, make, makeSummary, makeDetails},
+        {"list", 1, {}, list, listSummary, listDetails},
+    };
+    return commands;
+}
+
+} // namespace cairnly::cli
