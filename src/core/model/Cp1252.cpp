@@ -108,6 +108,28 @@ std::optional<std::string> fromUtf8(std::string_view utf8)
     return out;
 }
 
+std::string fromUtf8Replacing(std::string_view utf8, bool& changed)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    changed = false;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto cp = decodeUtf8(utf8, i);
+        if (!cp)
+            ++i;
+        const bool control = cp && (*cp < 0x20 || (*cp >= 0x7F && *cp < 0xA0));
+        const auto byte = cp && !control ? byteFor(*cp) : std::nullopt;
+        if (byte) {
+            out += static_cast<char>(*byte);
+        } else {
+            out += control ? ' ' : '?';
+            changed = true;
+        }
+    }
+    return out;
+}
+
 bool hasCp1252Form(char32_t codePoint)
 {
     return byteFor(codePoint).has_value();

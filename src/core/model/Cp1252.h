@@ -16,6 +16,11 @@ std::string toUtf8(std::string_view cp1252);
 // since record texts end at a NUL).
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// For text from outside that must be taken whatever it holds: a character with no Windows-1252 form or
+// a byte that is not UTF-8 becomes "?", a line break or other control character a space. changed is set
+// when anything was replaced.
+std::string fromUtf8Replacing(std::string_view utf8, bool& changed);
+
 // True when the Unicode code point has a Windows-1252 form other than NUL.
 bool hasCp1252Form(char32_t codePoint);
 

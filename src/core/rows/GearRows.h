@@ -216,6 +216,9 @@ public:
     // Deletes exactly these rows; returns the row to highlight afterwards (-1 for none).
     int deleteRows(const std::vector<int>& highlighted);
     std::optional<Message> convert();
+    // Adds the records as unticked items in one go, each where Add would put it, with the categories not
+    // yet in the list (compared exactly); refused while a hide mode is on.
+    std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records);
 
     // --- Categories --------------------------------------------------------------------------------
     bool categoryInUse(const std::string& name) const;

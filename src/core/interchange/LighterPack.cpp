@@ -1,0 +1,284 @@
+#include "LighterPack.h"
+
+#include "interchange/CsvField.h"
+#include "interchange/CsvReader.h"
+#include "model/AtomicFile.h"
+#include "model/Cp1252.h"
+#include "model/Numbers.h"
+#include "reports/ReportRows.h"
+#include "rows/GearRows.h"
+#include "rows/WeightUnits.h"
+
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace cairnly {
+namespace {
+
+constexpr const char* lighterPackHeader = "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable";
+constexpr const char* emptyCategoryStandIn = "Miscellaneous";
+constexpr std::size_t multiplierCapacity = 4;
+constexpr std::size_t summaryRowLimit = 10;
+
+struct Unit
+{
+    std::string_view name;
+    bool grams;    // of the gram family, else of the ounce family
+    double factor; // to grams or to ounces
+};
+
+// The units LighterPack's import takes, exactly as written.
+constexpr Unit units[] = {
+    {"ounce", false, 1},   {"ounces", false, 1}, {"oz", false, 1},         {"pound", false, 16},
+    {"pounds", false, 16}, {"lb", false, 16},    {"lbs", false, 16},       {"gram", true, 1},
+    {"grams", true, 1},    {"g", true, 1},       {"kilogram", true, 1000}, {"kilograms", true, 1000},
+    {"kg", true, 1000},    {"kgs", true, 1000},
+};
+
+const Unit* unitNamed(std::string_view name)
+{
+    for (const Unit& unit : units) {
+        if (unit.name == name)
+            return &unit;
+    }
+    return nullptr;
+}
+
+// A field that is a decimal number and nothing else (spaces around it aside).
+std::optional<double> numberIn(std::string_view field)
+{
+    const std::size_t first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    field = field.substr(first, field.find_last_not_of(" \t") - first + 1);
+    std::size_t i = field[0] == '+' || field[0] == '-' ? 1 : 0;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < field.size(); ++i) {
+        if (field[i] >= '0' && field[i] <= '9')
+            ++digits;
+        else if (field[i] == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return readNumber(field);
+}
+
+// A number as LighterPack reads one: at most two decimals, no trailing zeros, always a digit before the
+// point ("0.5", never ".5").
+std::string plainNumber(double value)
+{
+    std::string text = formatFixed(value, 2);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+// The weight in the list's unit, with the factors of the list's own Convert.
+double inListUnit(double weight, const Unit& unit, bool metric)
+{
+    const double inFamily = weight * unit.factor;
+    if (unit.grams == metric)
+        return inFamily;
+    if (metric)
+        return static_cast<double>(ouncesToGrams * static_cast<float>(inFamily));
+    return gramsToOunces * inFamily;
+}
+
+// The text as a record field holds it; counts it when it had to be cut or changed.
+std::string fieldTextFrom(std::string_view utf8, std::size_t capacity, int& changedTexts)
+{
+    std::string unified;
+    unified.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (!(utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n'))
+            unified += utf8[i]; // a CR LF is one line break, so one space
+    }
+    bool changed = false;
+    std::string text = fromUtf8Replacing(unified, changed);
+    if (text.size() > capacity) {
+        text.resize(capacity);
+        changed = true;
+    }
+    if (changed)
+        ++changedTexts;
+    return text;
+}
+
+// A value from the file, fit to be quoted in a message.
+std::string inQuotes(std::string_view utf8)
+{
+    int ignored = 0;
+    return "\"" + toUtf8(fieldTextFrom(utf8, 20, ignored)) + "\"";
+}
+
+std::string counted(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+} // namespace
+
+LighterPackRows parseLighterPack(std::string_view csv, bool metric)
+{
+    LighterPackRows result;
+    for (const CsvRow& row : readCsv(csv)) {
+        const std::vector<std::string>& f = row.fields;
+        if (f.size() == 1 && f[0].empty())
+            continue;
+        auto skip = [&](std::string reason) { result.skipped.push_back({row.line, std::move(reason)}); };
+        if (f.size() < 6) {
+            skip("fewer than six fields");
+            continue;
+        }
+        if (equalsNoCase(f[0], "Item Name"))
+            continue;
+        const std::optional<double> qty = numberIn(f[3]);
+        const std::optional<double> weight = numberIn(f[4]);
+        const Unit* unit = unitNamed(f[5]);
+        if (!qty) {
+            skip("the qty " + inQuotes(f[3]) + " is not a number");
+            continue;
+        }
+        if (!weight) {
+            skip("the weight " + inQuotes(f[4]) + " is not a number");
+            continue;
+        }
+        if (!unit) {
+            skip("the unit " + inQuotes(f[5]) + " is not one LighterPack knows");
+            continue;
+        }
+
+        auto record = std::make_unique<GearRecord>();
+        const double unitWeight = inListUnit(*weight, *unit, metric);
+        const std::string unitWeightText = formatFixed(unitWeight, 2);
+        if (!std::isfinite(unitWeight) || unitWeightText.size() > fieldCapacity(record->unitWeight)) {
+            skip("the weight is too large for the weight field");
+            continue;
+        }
+        const std::string multiplierText = plainNumber(*qty);
+        if (!std::isfinite(*qty) || multiplierText.size() > multiplierCapacity) {
+            skip("the qty is too large for the multiplier field");
+            continue;
+        }
+        setFieldText(record->unitWeight, unitWeightText);
+        setFieldText(record->multiplier, multiplierText);
+        if (!computeWeight(*record)) {
+            skip("the weight times the qty is too large for the weight field");
+            continue;
+        }
+        int changed = 0;
+        std::string category = fieldTextFrom(f[1], fieldCapacity(record->category), changed);
+        // An empty line would end the data file's list of categories.
+        if (category.empty()) {
+            category = emptyCategoryStandIn;
+            ++changed;
+        }
+        setFieldText(record->category, category);
+        setFieldText(record->item, fieldTextFrom(f[0], fieldCapacity(record->item), changed));
+        setFieldText(record->notes, fieldTextFrom(f[2], fieldCapacity(record->notes), changed));
+        result.changedTexts += changed;
+        result.records.push_back(std::move(record));
+    }
+    return result;
+}
+
+std::string importSummary(const LighterPackRows& rows)
+{
+    std::string text = counted(rows.records.size(), "item was", "items were") + " added to the list.";
+    if (rows.changedTexts > 0)
+        text += "\n" + counted(static_cast<std::size_t>(rows.changedTexts), "text was", "texts were") +
+                " cut to fit a field or had characters replaced.";
+    if (!rows.skipped.empty()) {
+        text += "\n" + counted(rows.skipped.size(), "row was", "rows were") + " skipped:";
+        for (std::size_t i = 0; i < rows.skipped.size() && i < summaryRowLimit; ++i)
+            text += "\nLine " + std::to_string(rows.skipped[i].line) + ": " + rows.skipped[i].reason + ".";
+        if (rows.skipped.size() > summaryRowLimit)
+            text += "\nand " + std::to_string(rows.skipped.size() - summaryRowLimit) + " more.";
+    }
+    return text;
+}
+
+std::string lighterPackCsv(const GearRows& rows)
+{
+    std::string csv = lighterPackHeader;
+    csv += ",selected";
+    for (const UserColumn& column : rows.settings().userColumns)
+        csv += "," + csvField(toUtf8(column.heading));
+    csv += '\n';
+    const std::size_t columns = rows.settings().userColumns.size();
+    const char* unit = rows.metric() ? "gram" : "ounce";
+    auto writeItem = [&](const GearRecord& r, bool ticked) {
+        csv += csvField(toUtf8(fieldText(r.item))) + ',' + csvField(toUtf8(fieldText(r.category))) + ',' +
+               csvField(toUtf8(fieldText(r.notes))) + ',' + plainNumber(readNumber(fieldText(r.multiplier))) + ',' +
+               plainNumber(readNumber(fieldText(r.unitWeight))) + ',' + unit + ",,,,," + (ticked ? "Selected" : "");
+        for (std::size_t i = 0; i < columns; ++i) {
+            const std::string* text = r.columnTexts ? r.columnTexts->get(static_cast<int32_t>(i) + 1) : nullptr;
+            csv += ',' + csvField(text ? toUtf8(*text) : std::string());
+        }
+        csv += '\n';
+    };
+    for (const ReportRow& row : reportRows(rows)) {
+        if (row.kind == RowKind::Item)
+            writeItem(*row.record, row.ticked);
+        else if (row.kind == RowKind::Group)
+            row.record->members->forEach([&](const GearRecord& member) { writeItem(member, row.ticked); });
+    }
+    return csv;
+}
+
+FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)
+{
+    if (auto refused = rows.changeRefusal())
+        return {false, *refused};
+    auto failure = [&](const std::string& why) {
+        return FileCommandOutcome{false, Message{"Nothing was imported from \"" + csvFile.string() + "\": " + why,
+                                                 "Error", MessageIcon::Exclamation, MessageButtons::Ok}};
+    };
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(csvFile, ec);
+    if (ec)
+        return failure(ec.message() + ".");
+    if (size > lighterPackFileLimit)
+        return failure("the file is larger than 10 MB, far larger than any gear list.");
+    const std::optional<std::string> bytes = readWholeFile(csvFile);
+    if (!bytes)
+        return failure("the file could not be read.");
+    LighterPackRows parsed = parseLighterPack(*bytes, rows.metric());
+    std::string summary = importSummary(parsed);
+    rows.addImported(std::move(parsed.records));
+    return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};
+}
+
+FileCommandOutcome exportLighterPack(const GearRows& rows, const fs::path& csvFile)
+{
+    if (auto error = writeFileAtomically(csvFile, lighterPackCsv(rows)))
+        return {false, Message{"\"" + csvFile.string() + "\" could not be written: " + *error, "Error",
+                               MessageIcon::Exclamation, MessageButtons::Ok}};
+    std::size_t items = 0;
+    std::size_t groups = 0;
+    for (const ReportRow& row : reportRows(rows)) {
+        if (row.kind == RowKind::Item) {
+            ++items;
+        } else if (row.kind == RowKind::Group) {
+            ++groups;
+            items += static_cast<std::size_t>(row.record->members->count());
+        }
+    }
+    std::string summary = counted(items, "item was", "items were") + " written to \"" + csvFile.string() + "\".";
+    if (groups > 0)
+        summary += "\nLighterPack has no groups: the members of " + counted(groups, "group", "groups") +
+                   " were written as items of their own, without the group's name.";
+    return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};
+}
+
+} // namespace cairnly

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/GearRecord.h"
+#include "model/Message.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Lists in and out of LighterPack, the web tool for gear lists, through the CSV it exports and imports.
+namespace cairnly {
+
+class GearRows;
+
+// A list of thousands of items is far smaller; anything larger is not a LighterPack list.
+inline constexpr std::uintmax_t lighterPackFileLimit = 10 * 1024 * 1024;
+
+struct SkippedRow
+{
+    int line = 0;
+    std::string reason;
+
+    bool operator==(const SkippedRow&) const = default;
+};
+
+// The rows of a LighterPack CSV, ready to join a list.
+struct LighterPackRows
+{
+    // In file order: unticked items, texts cut to their fields, unit weights in the list's unit.
+    std::vector<std::unique_ptr<GearRecord>> records;
+    int changedTexts = 0; // texts that were cut or had characters replaced
+    std::vector<SkippedRow> skipped;
+};
+
+// Reads a LighterPack CSV (UTF-8) for a list in grams (metric) or in ounces. Only the first six columns
+// count: Item Name, Category, desc, qty, weight, unit. Rows LighterPack itself would skip are skipped
+// (fewer than six fields, qty or weight not a number, an unknown unit), and so are rows whose weight or
+// qty would not fit their fields; the header row and empty lines are passed over.
+LighterPackRows parseLighterPack(std::string_view csv, bool metric);
+
+// What an import did, in plain text: the items added, the texts changed, the first ten rows skipped and
+// why, then how many more.
+std::string importSummary(const LighterPackRows& rows);
+
+// The list's items and group members as LighterPack's CSV, in list order, with the ticks and the user
+// columns after LighterPack's ten columns. UTF-8, LF line ends.
+std::string lighterPackCsv(const GearRows& rows);
+
+// What a file command did: done, or refused or failed with nothing changed; the message says which.
+struct FileCommandOutcome
+{
+    bool done = false;
+    Message message;
+};
+
+// Reads the CSV file and adds its rows to the list.
+FileCommandOutcome importLighterPack(GearRows& rows, const std::filesystem::path& csvFile);
+// Writes the list as LighterPack's CSV, safely; the summary says when group names were left out.
+FileCommandOutcome exportLighterPack(const GearRows& rows, const std::filesystem::path& csvFile);
+
+} // namespace cairnly

@@ -1,0 +1,264 @@
+// LighterPack's CSV: the reader, the import into a list, the export and the round trip between them.
+#include "GearRowsSupport.h"
+
+#include "interchange/CsvReader.h"
+#include "interchange/LighterPack.h"
+#include "model/Numbers.h"
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace cairnly;
+using namespace cairnly::testing;
+
+namespace {
+
+// Each record as "category|item|notes|unitWeight|multiplier|weight".
+Lines recordLines(const LighterPackRows& parsed)
+{
+    Lines lines;
+    for (const auto& r : parsed.records)
+        lines.push_back(std::string(fieldText(r->category)) + "|" + std::string(fieldText(r->item)) + "|" +
+                        std::string(fieldText(r->notes)) + "|" + std::string(fieldText(r->unitWeight)) + "|" +
+                        std::string(fieldText(r->multiplier)) + "|" + std::string(fieldText(r->weight)));
+    return lines;
+}
+
+} // namespace
+
+TEST(CsvReader, ReadsQuotedFieldsBothLineEndsAndTakesStrayQuotesLiterally)
+{
+    struct Case
+    {
+        std::string text;
+        std::vector<CsvRow> rows;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"a,b\nc,d\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
+        {"a,b\r\nc,d", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
+        {"\xEF\xBB\xBFItem,x\r\n", {{1, {"Item", "x"}}}},
+        {"\"Stakes, 6\",\"12\"\" pad\",\"\"\n", {{1, {"Stakes, 6", "12\" pad", ""}}}},
+        {"\"two\r\nlines\",x\r\nnext\n", {{1, {"two\r\nlines", "x"}}, {3, {"next"}}}},
+        {"a\"b\",c\n", {{1, {"a\"b\"", "c"}}}},
+        {"\"q\"tail,x\n", {{1, {"qtail", "x"}}}},
+        {"a,\n\n,b\n", {{1, {"a", ""}}, {2, {""}}, {3, {"", "b"}}}},
+        {"\"open\nto the end", {{1, {"open\nto the end"}}}},
+        {"lone\rcr,x\n", {{1, {"lone\rcr", "x"}}}},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(readCsv(text), expected) << text;
+}
+
+TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkipped)
+{
+    const std::string csv = "\xEF\xBB\xBFItem Name,Category,desc,qty,weight,unit,url,price,worn,consumable\r\n"
+                            "Tent,Shelter,\"2 poles, 8 stakes\",1,32,ounce,https://example.com,200,,\r\n"
+                            "\"Pad \"\"XL\"\"\",Sleeping,\"inflate\r\nslowly\",.5,1.5,lb,,,Worn,\r\n"
+                            "Spoon,,,2,10,g,,,,\n"
+                            "Sleeping bag with a name far longer than forty characters,Sleeping,,1,2,kg\n"
+                            "Caf\xC3\xA9 \xE2\x98\x95\tcup,Kitchen and other places,\xFF,1, 3 ,oz\n"
+                            "\n"
+                            "Two,Kitchen,,two,3,oz\n"
+                            "Heavy,Kitchen,,1,heavy,oz\n"
+                            "Rock,Kitchen,,1,3,stone\n"
+                            "Short,Kitchen,1,2\n"
+                            "Huge,Kitchen,,1,1000000000,oz\n"
+                            "Many,Kitchen,,10000,1,oz\n"
+                            "Product,Kitchen,,99,999999,oz\n";
+    const LighterPackRows parsed = parseLighterPack(csv, false);
+    EXPECT_EQ(recordLines(parsed), (Lines{
+                                       "Shelter|Tent|2 poles, 8 stakes|32.00|1|32.00",
+                                       "Sleeping|Pad \"XL\"|inflate slowly|24.00|0.5|12.00",
+                                       "Miscellaneous|Spoon||0.35|2|0.70",
+                                       "Sleeping|Sleeping bag with a name far longer than||70.48|1|70.48",
+                                       "Kitchen and other pl|Caf\xE9 ? cup|?|3.00|1|3.00",
+                                   }));
+    EXPECT_EQ(importSummary(parsed), "5 items were added to the list.\n"
+                                     "6 texts were cut to fit a field or had characters replaced.\n"
+                                     "7 rows were skipped:\n"
+                                     "Line 9: the qty \"two\" is not a number.\n"
+                                     "Line 10: the weight \"heavy\" is not a number.\n"
+                                     "Line 11: the unit \"stone\" is not one LighterPack knows.\n"
+                                     "Line 12: fewer than six fields.\n"
+                                     "Line 13: the weight is too large for the weight field.\n"
+                                     "Line 14: the qty is too large for the multiplier field.\n"
+                                     "Line 15: the weight times the qty is too large for the weight field.");
+}
+
+TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert)
+{
+    struct Case
+    {
+        const char* weight;
+        const char* unit;
+        bool metric;
+        const char* unitWeight;
+    };
+    const Case cases[] = {
+        {"2", "ounce", false, "2.00"},  {"2", "ounces", false, "2.00"},    {"2", "oz", false, "2.00"},
+        {"2", "pound", false, "32.00"}, {"2", "pounds", false, "32.00"},   {"2", "lb", false, "32.00"},
+        {"2", "lbs", false, "32.00"},   {"100", "gram", false, "3.52"},    {"100", "grams", false, "3.52"},
+        {"100", "g", false, "3.52"},    {"1", "kilogram", false, "35.24"}, {"1", "kilograms", false, "35.24"},
+        {"1", "kg", false, "35.24"},    {"1", "kgs", false, "35.24"},      {"2", "oz", true, "56.75"},
+        {"1", "lb", true, "454.00"},    {"12.5", "g", true, "12.50"},      {"1.5", "kg", true, "1500.00"},
+        {"-1", "oz", false, "-1.00"},
+    };
+    for (const Case& c : cases) {
+        const LighterPackRows parsed =
+            parseLighterPack(std::string("x,y,,1,") + c.weight + "," + c.unit + "\n", c.metric);
+        ASSERT_EQ(parsed.records.size(), 1u) << c.unit;
+        EXPECT_STREQ(parsed.records[0]->unitWeight, c.unitWeight) << c.weight << " " << c.unit << " " << c.metric;
+    }
+    // The units are LighterPack's own spellings and nothing else.
+    for (const char* unit : {"Oz", "OZ", "ounce ", "kilo", ""})
+        EXPECT_EQ(parseLighterPack(std::string("x,y,,1,2,") + unit + "\n", false).records.size(), 0u) << unit;
+}
+
+TEST(LighterPackImport, TheSummaryNamesTheFirstTenSkippedRowsThenCountsTheRest)
+{
+    std::string csv;
+    for (int i = 0; i < 12; ++i)
+        csv += "x\n";
+    const std::string summary = importSummary(parseLighterPack(csv, false));
+    EXPECT_EQ(summary.substr(0, summary.find('\n', 60)), "0 items were added to the list.\n"
+                                                         "12 rows were skipped:\n"
+                                                         "Line 1: fewer than six fields.");
+    EXPECT_EQ(summary.substr(summary.rfind("Line")), "Line 10: fewer than six fields.\nand 2 more.");
+}
+
+TEST_F(RowsTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
+{
+    rows->addColumn("Colour", FormatLeft);
+    add("Tent", "Fly", "12", "1", {"green"});
+    add("Cooking", "Stove", "3");
+    add("Cooking", "Pot", "4");
+    group("Stove", "Pot", "Kitchen");
+    rows->toggleGroup(rowOf("+ Kitchen"));
+    rows->setChecked(rowOf("Fly"), true);
+    rows->setCategories({"Tent", "Cooking"});
+    const int resets = observer.resets;
+
+    const std::string csv = "Zip,Tent,,1,1,oz\n"
+                            "Axe,tent,,1,2,oz\n"
+                            "Lid,Cooking,,1,3,oz\n"
+                            "fly,Tent,,1,4,oz\n"
+                            "Ant,Aardvark,,1,5,oz\n";
+    ASSERT_EQ(rows->addImported(parseLighterPack(csv, false).records), std::nullopt);
+    EXPECT_EQ(observer.resets, resets + 1);
+    EXPECT_EQ(table(), (Lines{"I - Aardvark|Ant|5.00||", "G - Cooking|- Kitchen|7.00||", "M x |Pot|4.00||",
+                              "M x |Stove|3.00||", "I - |Lid|3.00||", "I - tent|Axe|2.00||", "I - |fly|4.00||",
+                              "I x |Fly|12.00||green", "I - |Zip|1.00||"}));
+    EXPECT_EQ(rows->categories(), (std::vector<std::string>{"Tent", "Cooking", "tent", "Aardvark"}));
+    EXPECT_EQ(rows->totalLine(), "12.00 oz. (0.75 lbs)");
+    ASSERT_NE(rows->record(0).columnTexts, nullptr);
+    EXPECT_EQ(rows->record(0).columnTexts->count(), 1);
+
+    // A list sorted by weight stays sorted by weight, in the same direction.
+    rows->sortByColumn(2);
+    ASSERT_EQ(rows->addImported(parseLighterPack("Mid,Tent,,1,6.5,oz\n", false).records), std::nullopt);
+    EXPECT_EQ(rows->cellText(rowOf("Mid") - 1, 2), "5.00");
+    EXPECT_EQ(rows->cellText(rowOf("Mid") + 1, 2), "7.00");
+}
+
+TEST_F(RowsTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
+{
+    rows->addColumn("Colour, shade", FormatLeft);
+    ItemEntry fly;
+    fly.category = "Tent";
+    fly.item = "Fly \"big\"";
+    fly.unitWeight = "12.5";
+    fly.multiplier = "2";
+    fly.notes = "light, 2 poles";
+    fly.columnTexts = {"green"};
+    ASSERT_EQ(rows->addItem(fly, AddSource::Command), std::nullopt);
+    add("Caf\xE9", "Mug", ".125", "1.50");
+    add("Cooking", "Stove", "3");
+    add("Cooking", "Pot", "4", "1", {"grey\xB7"});
+    group("Stove", "Pot", "Kitchen");
+    rows->setChecked(rowOf("+ Kitchen"), true);
+    rows->toggleGroup(rowOf("+ Kitchen"));
+    rows->setChecked(rowOf("Fly \"big\""), true);
+    EXPECT_EQ(lighterPackCsv(*rows),
+              "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable,selected,\"Colour, shade\"\n"
+              "Mug,Caf\xC3\xA9,,1.5,0.12,ounce,,,,,,\n"
+              "Pot,Cooking,,1,4,ounce,,,,,Selected,grey\xC2\xB7\n"
+              "Stove,Cooking,,1,3,ounce,,,,,Selected,\n"
+              "\"Fly \"\"big\"\"\",Tent,\"light, 2 poles\",2,12.5,ounce,,,,,Selected,green\n");
+
+    const FileCommandOutcome outcome = exportLighterPack(*rows, folder / "out.csv");
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.message.text, "4 items were written to \"" + (folder / "out.csv").string() +
+                                        "\".\nLighterPack has no groups: the members of 1 group were written as "
+                                        "items of their own, without the group's name.");
+    EXPECT_EQ(folder.read("out.csv"), lighterPackCsv(*rows));
+}
+
+TEST_F(RowsTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)
+{
+    for (const bool metric : {false, true}) {
+        Settings settings;
+        settings.metric = metric;
+        makeRows(settings);
+        ItemEntry tent;
+        tent.category = "Shelter";
+        tent.item = "Tent, \"two\" person";
+        tent.notes = "pitch \xE9 first";
+        tent.unitWeight = "1234.567";
+        tent.multiplier = "0.5";
+        ASSERT_EQ(rows->addItem(tent, AddSource::Command), std::nullopt);
+        add("Cooking", "Stove", "3.1");
+        add("Cooking", "Pot", "40", "3");
+        add("Cooking", "Cup", "");
+        group("Stove", "Pot", "Kitchen");
+
+        GearRows copy(folder.path(), folder / "copy.dat", settings);
+        ASSERT_EQ(copy.addImported(parseLighterPack(lighterPackCsv(*rows), metric).records), std::nullopt);
+        auto items = [](const GearRows& list) {
+            Lines lines;
+            auto line = [&](const GearRecord& r) {
+                lines.push_back(std::string(fieldText(r.category)) + "|" + std::string(fieldText(r.item)) + "|" +
+                                std::string(fieldText(r.notes)) + "|" + formatFixed(readNumber(r.multiplier), 2) + "|" +
+                                formatFixed(readNumber(r.unitWeight), 2));
+            };
+            for (int row = 0; row < list.rowCount(); ++row) {
+                if (list.kind(row) == RowKind::Item)
+                    line(list.record(row));
+                else if (list.kind(row) == RowKind::Group)
+                    list.record(row).members->forEach(line);
+            }
+            std::sort(lines.begin(), lines.end());
+            return lines;
+        };
+        EXPECT_EQ(items(copy), items(*rows)) << metric;
+        EXPECT_EQ(items(copy).size(), 4u);
+        EXPECT_EQ(copy.categories(), (std::vector<std::string>{"Cooking", "Shelter"}));
+    }
+}
+
+TEST_F(RowsTest, AnImportIsRefusedInAHideModeForAMissingFileAndAboveTenMegabytes)
+{
+    folder.write("gear.csv", "Fly,Tent,,1,12,oz\n");
+    const FileCommandOutcome done = importLighterPack(*rows, folder / "gear.csv");
+    EXPECT_TRUE(done.done);
+    EXPECT_EQ(done.message, (Message{"1 item was added to the list.", "Cairnly", MessageIcon::Information}));
+    EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
+
+    const FileCommandOutcome missing = importLighterPack(*rows, folder / "none.csv");
+    EXPECT_FALSE(missing.done);
+    EXPECT_EQ(missing.message, (Message{"Nothing was imported from \"" + (folder / "none.csv").string() +
+                                            "\": No such file or directory.",
+                                        "Error", MessageIcon::Exclamation}));
+    std::filesystem::resize_file(folder / "gear.csv", lighterPackFileLimit + 1);
+    EXPECT_EQ(importLighterPack(*rows, folder / "gear.csv").message.text,
+              "Nothing was imported from \"" + (folder / "gear.csv").string() +
+                  "\": the file is larger than 10 MB, far larger than any gear list.");
+
+    folder.write("gear.csv", "Pegs,Tent,,1,2,oz\n");
+    rows->setHideSelected(true);
+    const FileCommandOutcome refused = importLighterPack(*rows, folder / "gear.csv");
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(refused.message.text, "Please select the \"Show Selected\" menu item before changing the list");
+    rows->setHideSelected(false);
+    EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
+}
