@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Message.h"
+
 #include <cstddef>
 #include <map>
 #include <span>
@@ -39,8 +41,11 @@ struct Command
 
 // The commands of each topic, each kept in a file of its own.
 std::span<const Command> dataCommands();
+std::span<const Command> lighterPackCommands();
 
 // Prints "cairnly-data: REASON" on the error stream and returns 1.
 int fail(const std::string& reason);
+// What the list window would say about a file it refused, through fail.
+int failMessages(const std::string& file, const std::vector<Message>& messages);
 
 } // namespace cairnly::cli

@@ -71,18 +71,6 @@ int make(const Invocation& invocation)
     return 0;
 }
 
-// What the list window would say about a file it refused, on one line.
-int failMessages(const std::string& file, const std::vector<Message>& messages)
-{
-    std::string reason = "refused";
-    if (!messages.empty()) {
-        const Message& first = messages.front();
-        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
-        reason = first.text == file ? first.caption : first.text;
-    }
-    return fail(file + ": " + reason);
-}
-
 int list(const Invocation& invocation)
 {
     const std::filesystem::path file = invocation.arguments[0];
@@ -137,6 +125,17 @@ the total line. Groups are shown collapsed. Texts are UTF-8.
 )";
 
 } // namespace
+
+int failMessages(const std::string& file, const std::vector<Message>& messages)
+{
+    std::string reason = "refused";
+    if (!messages.empty()) {
+        const Message& first = messages.front();
+        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
+        reason = first.text == file ? first.caption : first.text;
+    }
+    return fail(file + ": " + reason);
+}
 
 std::span<const Command> dataCommands()
 {

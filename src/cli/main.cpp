@@ -12,7 +12,7 @@ namespace {
 using cairnly::cli::Command;
 using cairnly::cli::Invocation;
 
-const std::span<const Command> topics[] = {cairnly::cli::dataCommands()};
+const std::span<const Command> topics[] = {cairnly::cli::dataCommands(), cairnly::cli::lighterPackCommands()};
 
 std::string usage()
 {

@@ -1,0 +1,116 @@
+// The LighterPack commands: a CSV of LighterPack, the web tool for gear lists, into a list and out of one.
+#include "Command.h"
+
+#include "interchange/LighterPack.h"
+#include "model/AtomicFile.h"
+#include "model/DataFile.h"
+#include "rows/GearRows.h"
+#include "settings/SettingsStore.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace cairnly::cli {
+namespace {
+
+// The list of the file as the window shows it after Open; reading writes nothing.
+std::unique_ptr<GearRows> listOf(const fs::path& file)
+{
+    std::error_code ec;
+    return std::make_unique<GearRows>(fs::absolute(file, ec).parent_path(), file, Settings{});
+}
+
+int importCommand(const Invocation& invocation)
+{
+    const std::string& file = invocation.arguments[0];
+    const std::string& csv = invocation.arguments[1];
+    const std::string& out = invocation.arguments[2];
+    const auto rows = listOf(file);
+    if (const std::vector<Message> messages = rows->openFile(file); !messages.empty())
+        return failMessages(file, messages);
+    const FileCommandOutcome outcome = importLighterPack(*rows, csv);
+    if (!outcome.done)
+        return fail(outcome.message.text);
+
+    // The data-file writer alone: the window's save would also record the list in Cairnly.ini.
+    std::vector<const GearRecord*> topLevel;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->kind(row) != RowKind::Member)
+            topLevel.push_back(&rows->record(row));
+    }
+    if (const auto error = writeDataFile(out, rows->categories(), topLevel))
+        return fail("cannot write " + out + ": " + *error);
+    // OUT reopens with FILE's units and columns: a copy of its settings file, or of the defaults it was
+    // read with when it has none.
+    const fs::path settings = settingsFileFor(file);
+    const fs::path outSettings = settingsFileFor(out);
+    std::optional<std::string> error;
+    if (fs::exists(settings)) {
+        const std::optional<std::string> bytes = readWholeFile(settings);
+        if (!bytes)
+            return fail("cannot read " + settings.string());
+        error = writeFileAtomically(outSettings, *bytes);
+    } else {
+        error = saveSettings(outSettings, rows->settings());
+    }
+    if (error)
+        return fail("cannot write " + outSettings.string() + ": " + *error);
+    std::cout << outcome.message.text << '\n';
+    return 0;
+}
+
+int exportCommand(const Invocation& invocation)
+{
+    const std::string& file = invocation.arguments[0];
+    const std::string& out = invocation.arguments[1];
+    const auto rows = listOf(file);
+    if (const std::vector<Message> messages = rows->openFile(file); !messages.empty())
+        return failMessages(file, messages);
+    const FileCommandOutcome outcome = exportLighterPack(*rows, out);
+    if (!outcome.done)
+        return fail(outcome.message.text);
+    std::cout << outcome.message.text << '\n';
+    return 0;
+}
+
+constexpr const char* importSummaryText = "import-lighterpack FILE CSV OUT\n"
+                                          "                 Add the items of the LighterPack CSV to the gear list\n"
+                                          "                 FILE and write the list to OUT.\n";
+constexpr const char* exportSummaryText = "export-lighterpack FILE OUT\n"
+                                          "                 Write the gear list FILE to OUT as a LighterPack CSV.\n";
+
+constexpr const char* importDetails = R"(import-lighterpack reads the CSV as LighterPack exports it (UTF-8; the columns
+Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
+Each row becomes an unticked item of FILE's list, its weight converted into the
+list's unit, its texts cut to their fields; rows LighterPack would skip (fewer
+than six fields, qty or weight not a number, an unknown unit) and rows whose
+weight or qty would not fit are skipped. OUT gets a copy of FILE's settings file
+(the name with ".ini"), so it opens in the same units. A summary of the items
+added, the texts changed and the rows skipped is printed. A CSV above 10 MB is
+refused.
+)";
+
+constexpr const char* exportDetails = R"(export-lighterpack writes LighterPack's ten columns, one row per item and per
+group member (LighterPack has no groups): the unit weight in the list's unit
+("ounce" or "gram") as the weight, the multiplier as qty, the notes as desc.
+Then the column "selected" ("Selected" for a ticked row) and one column per
+user column. It writes nothing but OUT.
+)";
+
+} // namespace
+
+std::span<const Command> lighterPackCommands()
+{
+    static const Command commands[] = {
+        {"import-lighterpack", 3, {}, importCommand, importSummaryText, importDetails},
+        {"export-lighterpack", 2, {}, exportCommand, exportSummaryText, exportDetails},
+    };
+    return commands;
+}
+
+} // namespace cairnly::cli
