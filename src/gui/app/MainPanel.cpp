@@ -7,6 +7,7 @@
 #include "dialogs/CreateGroupDialog.h"
 #include "dialogs/ItemEditorDialog.h"
 #include "icons/Icons.h"
+#include "interchange/LighterPack.h"
 #include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
 
@@ -51,6 +52,7 @@ private:
 const FileDialogSpec openSpec{QStringLiteral("Open a Gear Weight Data File"),
                               QStringLiteral("Gear Weight Files (*.dat);;Text Files (*.txt)")};
 const FileDialogSpec saveAsSpec{QStringLiteral("Save Current Configuration As..."), openSpec.filters};
+const QString lighterPackFilters = QStringLiteral("LighterPack CSV (*.csv);;All Files (*)");
 
 std::vector<int> toVector(const QList<int>& rows)
 {
@@ -136,6 +138,11 @@ void MainPanel::buildCommands()
     c.saveAs->setShortcut(QKeySequence::SaveAs);
     c.print = makeAction("printAction", tr("&Print..."), &MainPanel::printList);
     c.exportList = makeAction("exportAction", tr("&Export..."), &MainPanel::exportList);
+    c.importLighterPack =
+        makeAction("importLighterPackAction", tr("&Import LighterPack CSV..."), &MainPanel::importLighterPackCsv);
+    // Not "&Export": the Export entry has that letter.
+    c.exportLighterPack =
+        makeAction("exportLighterPackAction", tr("Export &LighterPack CSV..."), &MainPanel::exportLighterPackCsv);
     c.exit = makeAction("exitAction", tr("E&xit\tAlt+F4"), &MainPanel::exitProgram);
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
     c.add = makeAction("addAction", tr("&Add..."), &MainPanel::addItem);
@@ -311,6 +318,7 @@ void MainPanel::updateStates()
     command.saveAs->setEnabled(m.saveAs);
     command.print->setEnabled(m.print);
     command.exportList->setEnabled(m.exportList);
+    command.exportLighterPack->setEnabled(m.exportList);
     command.clearSelected->setEnabled(m.clearSelected);
     command.hideSelected->setEnabled(m.hideSelected);
     command.hideNonSelected->setEnabled(m.hideNonSelected);
@@ -583,6 +591,30 @@ void MainPanel::printList()
 void MainPanel::exportList()
 {
     notAvailableYet();
+}
+
+void MainPanel::importLighterPackCsv()
+{
+    if (auto refusal = rows->changeRefusal()) {
+        show(*refusal);
+        return;
+    }
+    const auto name = prompts.openFileName(this, {QStringLiteral("Import LighterPack CSV"), lighterPackFilters});
+    if (!name)
+        return;
+    cairnly::FileCommandOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = cairnly::importLighterPack(*rows, name->toStdString());
+    }
+    show(outcome.message);
+}
+
+void MainPanel::exportLighterPackCsv()
+{
+    const auto name = prompts.saveFileName(this, {QStringLiteral("Export LighterPack CSV"), lighterPackFilters});
+    if (name)
+        show(cairnly::exportLighterPack(*rows, name->toStdString()).message);
 }
 
 void MainPanel::showTotals()

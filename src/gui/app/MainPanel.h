@@ -33,6 +33,8 @@ public:
         QAction* saveAs;
         QAction* print;
         QAction* exportList;
+        QAction* importLighterPack;
+        QAction* exportLighterPack;
         QAction* exit;
         QAction* add;
         QAction* remove;
@@ -115,6 +117,8 @@ private:
     void notAvailableYet();
     void printList();
     void exportList();
+    void importLighterPackCsv();
+    void exportLighterPackCsv();
     void showTotals();
     void configureCategories();
     void configure();
