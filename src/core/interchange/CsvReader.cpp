@@ -1,5 +1,7 @@
 #include "CsvReader.h"
 
+#include <algorithm>
+
 namespace cairnly {
 
 std::vector<CsvRow> readCsv(std::string_view text)
@@ -12,45 +14,40 @@ std::vector<CsvRow> readCsv(std::string_view text)
     while (i < text.size()) {
         CsvRow row;
         row.line = line;
-        std::string field;
-        bool rowEnded = false;
-        while (!rowEnded) {
-            // A quote opens a quoted part only at the start of a field.
+        for (;;) {
+            std::string field;
+            // A quote opens a quoted part only at the start of a field; a doubled quote inside stands for one.
             if (i < text.size() && text[i] == '"') {
                 ++i;
-                while (i < text.size()) {
-                    if (text[i] == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            field += '"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
+                for (;;) {
+                    const std::size_t quote = std::min(text.find('"', i), text.size());
+                    line += static_cast<int>(std::count(text.begin() + i, text.begin() + quote, '\n'));
+                    field.append(text, i, quote - i);
+                    i = quote;
+                    if (i + 1 < text.size() && text[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
                     }
-                    if (text[i] == '\n')
-                        ++line;
-                    field += text[i++];
-                }
-            }
-            while (i < text.size() && text[i] != ',' && text[i] != '\n') {
-                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                    ++i;
+                    i = std::min(i + 1, text.size());
                     break;
                 }
-                field += text[i++];
             }
+            // The unquoted part (or what follows a closing quote) runs to a comma or the line end.
+            std::size_t end = std::min(text.find_first_of(",\n", i), text.size());
+            const bool crlf = end < text.size() && text[end] == '\n' && end > i && text[end - 1] == '\r';
+            field.append(text, i, end - i - (crlf ? 1 : 0));
+            i = end;
             row.fields.push_back(std::move(field));
-            field.clear();
             if (i < text.size() && text[i] == ',') {
                 ++i;
-            } else {
-                rowEnded = true;
-                if (i < text.size()) {
-                    ++i; // the LF
-                    ++line;
-                }
+                continue;
             }
+            if (i < text.size()) {
+                ++i; // the LF
+                ++line;
+            }
+            break;
         }
         rows.push_back(std::move(row));
     }
