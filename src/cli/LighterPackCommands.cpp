@@ -78,11 +78,9 @@ int exportCommand(const Invocation& invocation)
     return 0;
 }
 
-constexpr const char* importSummaryText = "import-lighterpack FILE CSV OUT\n"
-                                          "                 Add the items of the LighterPack CSV to the gear list\n"
-                                          "                 FILE and write the list to OUT.\n";
-constexpr const char* exportSummaryText = "export-lighterpack FILE OUT\n"
-                                          "                 Write the gear list FILE to OUT as a LighterPack CSV.\n";
+// Names this long take their description on the same line after two spaces, where help2man finds it too.
+constexpr const char* importSummaryText = "import-lighterpack FILE CSV OUT  Write FILE plus the CSV's items to OUT.\n";
+constexpr const char* exportSummaryText = "export-lighterpack FILE OUT  Write FILE to OUT as a LighterPack CSV.\n";
 
 constexpr const char* importDetails = R"(import-lighterpack reads the CSV as LighterPack exports it (UTF-8; the columns
 Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
