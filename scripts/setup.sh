@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang clang-format libclang-rt-14-dev
     locales fonts-liberation xvfb xauth
+    desktop-file-utils dpkg-dev librsvg2-bin help2man
 )
 
 as_root() {
