@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs Cairnly from a built build folder into a scratch folder and checks every installed file, then
+# builds the Debian package, unpacks it into another scratch folder and runs what it installed.
+# Usage: scripts/check-install.sh [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+    echo "check-install: $*" >&2
+    exit 1
+}
+
+DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
+root=$scratch/install/usr
+
+expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/cairnly.desktop
+    share/icons/hicolor/scalable/apps/cairnly.svg share/man/man1/cairnly.1 share/man/man1/cairnly-data.1)
+for size in 16 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/cairnly.png")
+done
+if [ -d docs ]; then
+    while IFS= read -r file; do
+        expected+=("share/cairnly/${file#docs/}")
+    done < <(find docs -type f)
+fi
+for file in "${expected[@]}"; do
+    [ -s "$root/$file" ] || fail "$file is not installed"
+done
+installed=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
+[ "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)" ] || fail "other files were installed: $installed"
+
+for program in cairnly cairnly-data cairnly-launch; do
+    [ -x "$root/bin/$program" ] || fail "bin/$program is not executable"
+done
+"$root/bin/cairnly-data" --help | grep -q '^Usage: cairnly-data' || fail "the installed cairnly-data does not run"
+desktop-file-validate "$root/share/applications/cairnly.desktop"
+grep -qx 'Exec=cairnly-launch' "$root/share/applications/cairnly.desktop" || fail "the desktop entry does not run the launcher"
+grep -qx 'Icon=cairnly' "$root/share/applications/cairnly.desktop" || fail "the desktop entry names another icon"
+grep -q '^<svg' "$root/share/icons/hicolor/scalable/apps/cairnly.svg" || fail "the scalable icon is not an SVG"
+for size in 16 32 48 64 128 256; do
+    # The PNG signature, then the width and height of the IHDR chunk as big-endian numbers.
+    header=$(od -An -tx1 -N24 "$root/share/icons/hicolor/${size}x${size}/apps/cairnly.png" | tr -d ' \n')
+    hex=$(printf '%08x' "$size")
+    [ "$header" = "89504e470d0a1a0a0000000d49484452$hex$hex" ] || fail "the ${size}x${size} icon is not a PNG of that size"
+done
+grep -q '^\.TH CAIRNLY 1' "$root/share/man/man1/cairnly.1" || fail "cairnly.1 is not a man page"
+grep -q 'import\\-lighterpack' "$root/share/man/man1/cairnly-data.1" || fail "cairnly-data.1 does not describe the usage"
+
+# The launcher starts the program beside it in a folder of its own, made on the first start.
+mkdir "$scratch/launch"
+cp "$root/bin/cairnly-launch" "$scratch/launch/"
+printf '#!/bin/sh\npwd\n' >"$scratch/launch/cairnly"
+chmod +x "$scratch/launch/cairnly"
+[ "$(XDG_DATA_HOME="$scratch/data" "$scratch/launch/cairnly-launch")" = "$scratch/data/cairnly" ] ||
+    fail "the launcher does not start in \$XDG_DATA_HOME/cairnly"
+[ "$(env -u XDG_DATA_HOME HOME="$scratch/home" "$scratch/launch/cairnly-launch")" = "$scratch/home/.local/share/cairnly" ] ||
+    fail "the launcher does not start in ~/.local/share/cairnly"
+
+# The package holds the same files, depends on the libraries it links and runs once unpacked.
+package=$(scripts/package.sh "$build" | tail -n 1)
+dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt"
+[ "$(dpkg-deb --field "$package" Recommends)" = "xdg-utils, fonts-liberation" ] || fail "the package recommends other things"
+dpkg -x "$package" "$scratch/package"
+[ "$(cd "$scratch/package/usr" && find . -type f | sed 's|^\./||' | sort)" = "$installed" ] ||
+    fail "the package holds other files than the install"
+"$scratch/package/usr/bin/cairnly-data" --help >/dev/null
+desktop-file-validate "$scratch/package/usr/share/applications/cairnly.desktop"
+echo "check-install: $(echo "$installed" | wc -l) files installed and checked; $(basename "$package") unpacks and runs"
