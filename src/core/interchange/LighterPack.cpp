@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* lighterPackHeader = "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable";
 constexpr const char* emptyCategoryStandIn = "Miscellaneous";
-constexpr std::size_t multiplierCapacity = 4;
 constexpr std::size_t summaryRowLimit = 10;
 
 struct Unit
@@ -166,7 +165,7 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
             continue;
         }
         const std::string multiplierText = plainNumber(*qty);
-        if (!std::isfinite(*qty) || multiplierText.size() > multiplierCapacity) {
+        if (!std::isfinite(*qty) || multiplierText.size() > fieldCapacity(record->multiplier)) {
             skip("the qty is too large for the multiplier field");
             continue;
         }
