@@ -141,6 +141,41 @@ TEST_F(RowsFilesTest, HidingSelectedItemsShowsTheOthersAndBothModesTogetherShowN
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|", "I - |Pegs|3.00|"}));
 }
 
+TEST_F(RowsFilesTest, CategoryAndColumnChangesAreRefusedWhileAModeHidesRows)
+{
+    rows->addColumn("Where", FormatLeft);
+    add("Tent", "Fly", "12", "1", {"pack"});
+    rows->setChecked(0, true);
+    rows->setHideNonSelected(true);
+    const std::vector<std::string> categories = rows->categories();
+    const ColumnLayout columns = rows->columns();
+    const Message refusal{"Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list",
+                          "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
+    EXPECT_EQ(rows->setCategories({"Cooking"}), refusal);
+    EXPECT_EQ(rows->renameCategory("Tent", "Shelter"), refusal);
+    EXPECT_EQ(rows->addColumnRefusal(), refusal);
+    EXPECT_EQ(rows->addColumn("Why", FormatLeft), refusal);
+    EXPECT_EQ(rows->deleteColumns({0}), refusal);
+    EXPECT_EQ(rows->modifyColumn(0, "Pocket", FormatRight), refusal);
+    EXPECT_EQ(rows->categories(), categories);
+    EXPECT_EQ(rows->columns(), columns);
+    EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00||pack"}));
+    rows->setHideNonSelected(false);
+    EXPECT_EQ(rows->addColumnRefusal(), std::nullopt);
+}
+
+TEST_F(RowsFilesTest, AnEmptyCategoryNameIsNeverListedSoTheFileReadsBack)
+{
+    add("Tent", "Fly", "12");
+    EXPECT_EQ(rows->setCategories({"Tent", "", "Cooking"}), std::nullopt);
+    EXPECT_EQ(rows->renameCategory("Tent", ""), std::nullopt);
+    ASSERT_EQ(rows->write(), std::nullopt);
+    EXPECT_EQ(folder.read("GearData.dat"),
+              header + "Tent\r\nCooking\r\n\r\n" + itemImage("Tent", "Fly", "12").top() + count0 + count0);
+    EXPECT_EQ(rows->loadWorkingFile(), std::vector<Message>{});
+    EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
+}
+
 TEST_F(RowsFilesTest, AModeThatCannotWriteTheWorkingFileStaysOff)
 {
     add("Tent", "Fly", "12");

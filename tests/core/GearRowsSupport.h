@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cairnly::testing {
@@ -20,6 +21,7 @@ public:
     int count = 0;
     int resets = 0;
     int stateChanges = 0;
+    std::vector<std::pair<int, int>> changed; // the ranges of rowsChanged, in order
     std::vector<std::string> errors;
 
     void rowsAboutToBeInserted(int first, int last) override
@@ -47,6 +49,7 @@ public:
     void rowsChanged(int first, int last) override
     {
         expect(first >= 0 && last < count && first <= last, "bad change range");
+        changed.emplace_back(first, last);
     }
     void aboutToReset() override
     {

@@ -611,6 +611,32 @@ TEST_F(RowsTest, ModifyingAColumnChangesItsHeadingAndAlignmentAndKeepsItsTexts)
     EXPECT_EQ(table(), (Lines{"I - A|one|1.00||pack"}));
 }
 
+TEST_F(RowsTest, NoColumnIsAddedBeyondWhatTheSettingsHold)
+{
+    for (int k = 0; k < maxUserColumns; ++k)
+        ASSERT_EQ(rows->addColumn("C", FormatLeft), std::nullopt);
+    const Message full{"No more columns can be added.", "Oops!", MessageIcon::Exclamation, MessageButtons::Ok};
+    EXPECT_EQ(rows->addColumnRefusal(), full);
+    EXPECT_EQ(rows->addColumn("C", FormatLeft), full);
+    EXPECT_EQ(rows->columnCount(), fixedColumnCount + maxUserColumns);
+}
+
+// --- Configure ------------------------------------------------------------------------------------
+
+TEST_F(RowsTest, NewListColoursRepaintEveryRowAndTheEmptyArea)
+{
+    add("Tent", "Fly", "12");
+    add("Tent", "Pegs", "3");
+    const int stateChanges = observer.stateChanges;
+    observer.changed.clear();
+    rows->setListColors(0x00112233, 0x80000005, 0x00445566);
+    EXPECT_EQ(observer.stateChanges, stateChanges + 1);
+    EXPECT_EQ(observer.changed, (std::vector<std::pair<int, int>>{{0, 1}}));
+    EXPECT_EQ(rows->cellColor(0, 0), 0x80000005u);
+    EXPECT_EQ(rows->cellColor(1, 1), 0x00112233u);
+    EXPECT_EQ(rows->settings().groupColor, 0x00445566u);
+}
+
 // --- Menus ----------------------------------------------------------------------------------------
 
 TEST_F(RowsTest, MenuEntriesFollowTheListAndTheHighlight)

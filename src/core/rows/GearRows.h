@@ -221,21 +221,33 @@ public:
     std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records);
 
     // --- Categories --------------------------------------------------------------------------------
+    // The category and column operations answer with the refusal of a hide mode and change nothing then.
     bool categoryInUse(const std::string& name) const;
-    void renameCategory(const std::string& oldName, const std::string& newName);
-    void setCategories(std::vector<std::string> names);
+    // Renames every item, group and member under the old name and sorts by category. An empty new name
+    // changes nothing: it could not be read back from the data file.
+    std::optional<Message> renameCategory(const std::string& oldName, const std::string& newName);
+    // Empty names are left out, for the same reason.
+    std::optional<Message> setCategories(std::vector<std::string> names);
 
     // --- Columns -----------------------------------------------------------------------------------
     std::optional<Message> changeRefusal() const;
-    void addColumn(const std::string& heading, ColumnFormat format);
+    // The refusal of a hide mode, or of a column beyond what the settings can hold.
+    std::optional<Message> addColumnRefusal() const;
+    std::optional<Message> addColumn(const std::string& heading, ColumnFormat format);
     // Headings' user-column indexes, in any order.
-    void deleteColumns(std::vector<int> userColumns);
-    void modifyColumn(int userColumn, const std::string& heading, ColumnFormat format);
+    std::optional<Message> deleteColumns(std::vector<int> userColumns);
+    std::optional<Message> modifyColumn(int userColumn, const std::string& heading, ColumnFormat format);
     void setColumnWidth(int column, int width);
     void setColumnOrder(const std::vector<int>& order);
     // The client area grew by dx: every column grows by dx divided by the number of columns.
     void widenColumns(int dx);
     void setWindowRect(const std::array<int32_t, 4>& rect) { currentSettings.coords = rect; }
+
+    // --- Configure ---------------------------------------------------------------------------------
+    // The list colours; every row and the empty area are drawn again.
+    void setListColors(ColorValue background, ColorValue alternate, ColorValue group);
+    void setPrintOptions(bool totalEachCategory, bool showGrandTotal, bool printNotes);
+    void setPrintFont(const LogFont& description, int32_t size);
 
 private:
     struct Row

@@ -22,10 +22,12 @@ bool GearRows::categoryInUse(const std::string& name) const
     return false;
 }
 
-void GearRows::renameCategory(const std::string& oldName, const std::string& newName)
+std::optional<Message> GearRows::renameCategory(const std::string& oldName, const std::string& newName)
 {
-    if (changeRefusal())
-        return;
+    if (auto refused = changeRefusal())
+        return refused;
+    if (newName.empty())
+        return std::nullopt;
     for (Row& row : rows) {
         GearRecord& r = *row.record;
         if (fieldText(r.category) == oldName) {
@@ -41,14 +43,18 @@ void GearRows::renameCategory(const std::string& oldName, const std::string& new
     }
     categoryRuleStale = true;
     sortByColumn(0);
+    return std::nullopt;
 }
 
-void GearRows::setCategories(std::vector<std::string> names)
+std::optional<Message> GearRows::setCategories(std::vector<std::string> names)
 {
-    if (changeRefusal())
-        return;
+    if (auto refused = changeRefusal())
+        return refused;
+    // An empty line ends the data file's categories, so the lines after it would be read as records.
+    names.erase(std::remove(names.begin(), names.end(), std::string()), names.end());
     categoryList = std::move(names);
     notifyStates();
+    return std::nullopt;
 }
 
 } // namespace cairnly

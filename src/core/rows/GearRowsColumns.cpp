@@ -1,8 +1,12 @@
 #include "GearRows.h"
 
+#include "GearRowsMessages.h"
+
 #include <algorithm>
 
 namespace cairnly {
+
+using rowmessages::oops;
 
 void GearRows::syncUserColumns()
 {
@@ -10,10 +14,19 @@ void GearRows::syncUserColumns()
         currentSettings.userColumns[k].subItem = fixedColumnCount + static_cast<int32_t>(k);
 }
 
-void GearRows::addColumn(const std::string& heading, ColumnFormat format)
+std::optional<Message> GearRows::addColumnRefusal() const
 {
-    if (changeRefusal() || static_cast<int>(currentSettings.userColumns.size()) >= maxUserColumns)
-        return;
+    if (auto refused = changeRefusal())
+        return refused;
+    if (static_cast<int>(currentSettings.userColumns.size()) >= maxUserColumns)
+        return oops("No more columns can be added.");
+    return std::nullopt;
+}
+
+std::optional<Message> GearRows::addColumn(const std::string& heading, ColumnFormat format)
+{
+    if (auto refused = addColumnRefusal())
+        return refused;
     beginReset();
     currentSettings.userColumns.push_back(UserColumn{heading.substr(0, 40), format, 0});
     syncUserColumns();
@@ -22,12 +35,13 @@ void GearRows::addColumn(const std::string& heading, ColumnFormat format)
         layout.order.push_back(columnCount() - 1);
     endReset();
     notifyStates();
+    return std::nullopt;
 }
 
-void GearRows::deleteColumns(std::vector<int> userColumns)
+std::optional<Message> GearRows::deleteColumns(std::vector<int> userColumns)
 {
-    if (changeRefusal())
-        return;
+    if (auto refused = changeRefusal())
+        return refused;
     std::sort(userColumns.begin(), userColumns.end());
     userColumns.erase(std::unique(userColumns.begin(), userColumns.end()), userColumns.end());
     userColumns.erase(
@@ -35,7 +49,7 @@ void GearRows::deleteColumns(std::vector<int> userColumns)
                        [&](int k) { return k < 0 || k >= static_cast<int>(currentSettings.userColumns.size()); }),
         userColumns.end());
     if (userColumns.empty())
-        return;
+        return std::nullopt;
     beginReset();
     for (std::size_t i = 0; i < userColumns.size(); ++i) {
         const int k = userColumns[i] - static_cast<int>(i);
@@ -63,12 +77,15 @@ void GearRows::deleteColumns(std::vector<int> userColumns)
     syncUserColumns();
     endReset();
     notifyStates();
+    return std::nullopt;
 }
 
-void GearRows::modifyColumn(int userColumn, const std::string& heading, ColumnFormat format)
+std::optional<Message> GearRows::modifyColumn(int userColumn, const std::string& heading, ColumnFormat format)
 {
-    if (changeRefusal() || userColumn < 0 || userColumn >= static_cast<int>(currentSettings.userColumns.size()))
-        return;
+    if (auto refused = changeRefusal())
+        return refused;
+    if (userColumn < 0 || userColumn >= static_cast<int>(currentSettings.userColumns.size()))
+        return std::nullopt;
     beginReset();
     currentSettings.userColumns[userColumn].heading = heading.substr(0, 40);
     currentSettings.userColumns[userColumn].format = format;
@@ -76,6 +93,7 @@ void GearRows::modifyColumn(int userColumn, const std::string& heading, ColumnFo
     layout.columns[fixedColumnCount + userColumn].format = format;
     endReset();
     notifyStates();
+    return std::nullopt;
 }
 
 void GearRows::setColumnWidth(int column, int width)
