@@ -36,7 +36,19 @@ QPalette::ColorRole roleOf(int index)
 
 cairnly::ColorValue systemColor(int index)
 {
-    const QColor color = QApplication::palette().color(roleOf(index));
-    return static_cast<cairnly::ColorValue>(color.red()) | (static_cast<cairnly::ColorValue>(color.green()) << 8) |
-           (static_cast<cairnly::ColorValue>(color.blue()) << 16);
+    return toColorValue(QApplication::palette().color(roleOf(index)));
+}
+
+QColor toQColor(cairnly::ColorValue value, const cairnly::SystemColors& systemColors)
+{
+    const cairnly::ColorValue rgb = cairnly::resolveColor(value, systemColors);
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+cairnly::ColorValue toColorValue(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return static_cast<cairnly::ColorValue>(rgb.red()) | (static_cast<cairnly::ColorValue>(rgb.green()) << 8) |
+           (static_cast<cairnly::ColorValue>(rgb.blue()) << 16);
 }

@@ -1,5 +1,6 @@
 #include "GearTableModel.h"
 
+#include "app/SystemColors.h"
 #include "app/Text.h"
 
 #include <QColor>
@@ -59,9 +60,7 @@ bool GearTableModel::holds(const QModelIndex& index) const
 
 QColor GearTableModel::color(cairnly::ColorValue value) const
 {
-    const cairnly::ColorValue rgb = cairnly::resolveColor(value, systemColors);
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
+    return toQColor(value, systemColors);
 }
 
 QVariant GearTableModel::data(const QModelIndex& index, int role) const
