@@ -39,8 +39,10 @@ std::optional<QString> ScriptedPrompts::saveFileName(QWidget* parent, const File
     return openFileName(parent, spec);
 }
 
-std::optional<QString> ScriptedPrompts::inputText(QWidget*, const QString& caption, const QString&, int)
+std::optional<QString> ScriptedPrompts::inputText(QWidget*, const QString& caption, const QString& prompt,
+                                                  int maxLength)
 {
+    inputDialogs.push_back({caption, prompt, QString::number(maxLength)});
     if (inputs.empty()) {
         ADD_FAILURE() << "unexpected input dialog: " << caption.toStdString();
         return std::nullopt;

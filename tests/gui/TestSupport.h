@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -22,6 +23,7 @@ public:
     std::deque<std::optional<QString>> fileNames;
     std::deque<std::optional<QString>> inputs;
     std::vector<FileDialogSpec> fileDialogs;
+    std::vector<QStringList> inputDialogs; // caption, prompt and length limit of each input dialog
 
     void show(QWidget* parent, const cairnly::Message& message) override;
     bool ask(QWidget* parent, const cairnly::Message& question) override;

@@ -5,6 +5,7 @@
 #include "model/Message.h"
 #include "rows/DisplayLock.h"
 #include "settings/ColumnLayout.h"
+#include "settings/PrintFont.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -247,7 +248,7 @@ public:
     // The list colours; every row and the empty area are drawn again.
     void setListColors(ColorValue background, ColorValue alternate, ColorValue group);
     void setPrintOptions(bool totalEachCategory, bool showGrandTotal, bool printNotes);
-    void setPrintFont(const LogFont& description, int32_t size);
+    void setPrintFont(const PrintFont& font);
 
 private:
     struct Row

@@ -18,10 +18,10 @@ void GearRows::setPrintOptions(bool totalEachCategory, bool showGrandTotal, bool
     currentSettings.printNotes = printNotes ? 1 : 0;
 }
 
-void GearRows::setPrintFont(const LogFont& description, int32_t size)
+void GearRows::setPrintFont(const PrintFont& font)
 {
-    currentSettings.printFont = description;
-    currentSettings.printFontSize = size;
+    currentSettings.printFont = font.description;
+    currentSettings.printFontSize = font.size;
     currentSettings.hasPrintFont = true;
 }
 

@@ -1,15 +1,22 @@
 #include "MainPanel.h"
 
+#include "app/Desktop.h"
 #include "app/DialogRunner.h"
 #include "app/Prompts.h"
 #include "app/SystemColors.h"
 #include "app/Text.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/AddColumnDialog.h"
+#include "dialogs/CategoriesDialog.h"
 #include "dialogs/CreateGroupDialog.h"
+#include "dialogs/DeleteColumnsDialog.h"
 #include "dialogs/ItemEditorDialog.h"
+#include "dialogs/ModifyColumnDialog.h"
 #include "icons/Icons.h"
 #include "interchange/LighterPack.h"
 #include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
+#include "settings/ConfigureDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +28,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QUrl>
 
 using cairnly::Message;
 using cairnly::MessageButtons;
@@ -624,37 +632,98 @@ void MainPanel::showTotals()
 
 void MainPanel::configureCategories()
 {
-    notAvailableYet();
+    if (auto refusal = rows->changeRefusal()) {
+        show(*refusal);
+        return;
+    }
+    CategoriesDialog::Hooks hooks;
+    hooks.inUse = [this](const std::string& name) { return rows->categoryInUse(name); };
+    hooks.renameItems = [this](const std::string& oldName, const std::string& newName) {
+        BusyCursor busy;
+        rows->renameCategory(oldName, newName);
+    };
+    CategoriesDialog dialog({rows->categories()}, hooks, prompts, this);
+    if (runner.run(dialog) == QDialog::Accepted)
+        rows->setCategories(dialog.fields().categories);
 }
 
 void MainPanel::configure()
 {
-    notAvailableYet();
+    const cairnly::Settings& settings = rows->settings();
+    const ConfigureDialog::Fields initial{settings.totalCategories != 0,
+                                          settings.showGrandTotal != 0,
+                                          settings.printNotes != 0,
+                                          settings.backColor,
+                                          settings.altColor,
+                                          settings.groupColor,
+                                          {settings.printFont, settings.printFontSize}};
+    ConfigureDialog dialog(
+        initial, [this](const cairnly::PrintFont& font) { rows->setPrintFont(font); }, runner, this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    const ConfigureDialog::Fields chosen = dialog.fields();
+    rows->setPrintOptions(chosen.totalEachCategory, chosen.showGrandTotal, chosen.printNotes);
+    rows->setPrintFont(chosen.printFont);
+    rows->setListColors(chosen.background, chosen.alternate, chosen.group);
 }
 
 void MainPanel::addColumn()
 {
-    notAvailableYet();
+    if (auto refusal = rows->addColumnRefusal()) {
+        show(*refusal);
+        return;
+    }
+    AddColumnDialog dialog(this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    const AddColumnDialog::Fields column = dialog.fields();
+    rows->addColumn(column.heading, column.format);
 }
 
 void MainPanel::deleteColumns()
 {
-    notAvailableYet();
+    if (auto refusal = rows->changeRefusal()) {
+        show(*refusal);
+        return;
+    }
+    std::vector<std::string> headings;
+    for (const cairnly::UserColumn& column : rows->settings().userColumns)
+        headings.push_back(column.heading);
+    if (headings.empty())
+        return;
+    DeleteColumnsDialog dialog(headings, this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    const std::vector<int> chosen = dialog.fields().selected;
+    BusyCursor busy(!chosen.empty());
+    rows->deleteColumns(chosen);
 }
 
 void MainPanel::modifyColumn()
 {
-    notAvailableYet();
+    if (auto refusal = rows->changeRefusal()) {
+        show(*refusal);
+        return;
+    }
+    if (rows->settings().userColumns.empty())
+        return;
+    ModifyColumnDialog dialog(rows->settings().userColumns, this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    const ModifyColumnDialog::Fields column = dialog.fields();
+    rows->modifyColumn(column.column, column.heading, column.format);
 }
 
 void MainPanel::showAbout()
 {
-    notAvailableYet();
+    AboutDialog dialog(AboutDialog::tutorialLocation(), desktop, prompts, this);
+    runner.run(dialog);
 }
 
 void MainPanel::emailMe()
 {
-    notAvailableYet();
+    // Whether a mail program answers is not checked: there is nothing more the program could do.
+    desktop.openUrl(QUrl(QStringLiteral("mailto:%1?subject=Cairnly Help").arg(QString::fromLatin1(supportAddress))));
 }
 
 void MainPanel::convert()

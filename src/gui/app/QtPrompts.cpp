@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -86,6 +87,8 @@ std::optional<QString> QtPrompts::inputText(QWidget* parent, const QString& capt
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setTextFormat(Qt::PlainText); // a prompt may quote a name the user typed
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
         edit->setMaxLength(maxLength);
         edit->setValidator(new Cp1252Validator(edit));

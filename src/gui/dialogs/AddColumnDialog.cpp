@@ -1,0 +1,37 @@
+#include "AddColumnDialog.h"
+
+#include "app/Text.h"
+#include "dialogs/AlignmentBox.h"
+#include "dialogs/DialogLayout.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+AddColumnDialog::AddColumnDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("addColumnDialog"));
+    setWindowTitle(QStringLiteral("Add New Column"));
+    setModal(true);
+
+    headingEdit = cp1252Edit("headingEdit", 40, this);
+    auto* headingLabel = new QLabel(QStringLiteral("Heading: "), this);
+    headingLabel->setObjectName(QStringLiteral("headingLabel"));
+    headingLabel->setBuddy(headingEdit);
+    auto* heading = new QFormLayout;
+    heading->addRow(headingLabel, headingEdit);
+    alignment = new AlignmentBox(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(alignment);
+    layout->addStretch();
+    layout->addLayout(okCancelButtons(*this));
+    setMinimumWidth(340);
+}
+
+AddColumnDialog::Fields AddColumnDialog::fields() const
+{
+    return {toCp1252(headingEdit->text()), alignment->format()};
+}

@@ -1,0 +1,40 @@
+#include "AlignmentBox.h"
+
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton* radioButton(const char* text, const char* objectName, QWidget* parent)
+{
+    auto* button = new QRadioButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+} // namespace
+
+AlignmentBox::AlignmentBox(QWidget* parent) : QGroupBox(QStringLiteral("Alignment:"), parent)
+{
+    setObjectName(QStringLiteral("alignmentGroupBox"));
+    left = radioButton("Left", "leftRadioButton", this);
+    center = radioButton("Center", "centerRadioButton", this);
+    right = radioButton("Right", "rightRadioButton", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(left);
+    layout->addWidget(center);
+    layout->addWidget(right);
+    left->setChecked(true);
+}
+
+cairnly::ColumnFormat AlignmentBox::format() const
+{
+    if (center->isChecked())
+        return cairnly::FormatCenter;
+    return right->isChecked() ? cairnly::FormatRight : cairnly::FormatLeft;
+}
+
+void AlignmentBox::setFormat(cairnly::ColumnFormat format)
+{
+    (format == cairnly::FormatCenter ? center : format == cairnly::FormatRight ? right : left)->setChecked(true);
+}
