@@ -7,15 +7,22 @@
 #include "app/CairnlyApp.h"
 #include "app/MainPanel.h"
 #include "app/MainWindow.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/AddColumnDialog.h"
+#include "dialogs/CategoriesDialog.h"
 #include "dialogs/CreateGroupDialog.h"
+#include "dialogs/DeleteColumnsDialog.h"
 #include "dialogs/ItemEditorDialog.h"
+#include "dialogs/ModifyColumnDialog.h"
 #include "dialogs/WeightUnitsDialog.h"
 #include "icons/Icons.h"
+#include "settings/ConfigureDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -112,16 +119,63 @@ void createGroupDialog(Shots& shots)
     shots.take(dialog, QStringLiteral("create-group-dialog"));
 }
 
+void categoriesDialog(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    CategoriesDialog::Hooks hooks{[](const std::string&) { return false; },
+                                  [](const std::string&, const std::string&) {}};
+    CategoriesDialog dialog({{"Sleeping", "Shelter", "Clothing", "Cooking", "Food", "Miscellaneous"}}, hooks, prompts);
+    shots.take(dialog, QStringLiteral("categories-dialog"));
+}
+
+void columnDialogs(Shots& shots)
+{
+    AddColumnDialog add;
+    add.findChild<QLineEdit*>(QStringLiteral("headingEdit"))->setText(QStringLiteral("Carried in"));
+    shots.take(add, QStringLiteral("add-column-dialog"));
+
+    DeleteColumnsDialog remove({"Carried in", "Colour", "Bought at"});
+    remove.findChild<QListWidget*>(QStringLiteral("columnListWidget"))->item(1)->setSelected(true);
+    shots.take(remove, QStringLiteral("delete-columns-dialog"));
+
+    ModifyColumnDialog modify({{"Carried in", cairnly::FormatLeft, 4}, {"Price", cairnly::FormatRight, 5}});
+    modify.findChild<QListWidget*>(QStringLiteral("columnListWidget"))->setCurrentRow(1);
+    shots.take(modify, QStringLiteral("modify-column-dialog"));
+}
+
+void configureDialog(Shots& shots)
+{
+    ScriptedRunner runner;
+    ConfigureDialog dialog(
+        {}, [](const cairnly::PrintFont&) {}, runner);
+    shots.take(dialog, QStringLiteral("configure-dialog"));
+}
+
+void aboutDialog(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    ScriptedDesktop desktop;
+    AboutDialog dialog(QStringLiteral("/usr/share/cairnly/tutorial.html"), desktop, prompts);
+    shots.take(dialog, QStringLiteral("about-dialog"));
+}
+
 // The main window's push buttons with their icons, each enabled and as Qt greys it when disabled.
 void buttonIcons(Shots& shots)
 {
-    const std::vector<std::pair<const char*, const char*>> buttons{
-        {"add", "&Add..."},          {"delete", "&Delete"},
-        {"modify", "&Modify..."},    {"configure", "&Configure..."},
-        {"totals", "&Totals..."},    {"print", "&Print..."},
-        {"export", "&Export to..."}, {"convert", "Convert..."},
-        {"close", "Close"},          {"clearselected", "Clear &Selected"},
-        {"cairnly", "Cairnly"}};
+    const std::vector<std::pair<const char*, const char*>> buttons{{"add", "&Add..."},
+                                                                   {"delete", "&Delete"},
+                                                                   {"modify", "&Modify..."},
+                                                                   {"configure", "&Configure..."},
+                                                                   {"totals", "&Totals..."},
+                                                                   {"print", "&Print..."},
+                                                                   {"export", "&Export to..."},
+                                                                   {"convert", "Convert..."},
+                                                                   {"close", "Close"},
+                                                                   {"clearselected", "Clear &Selected"},
+                                                                   {"ok", "OK"},
+                                                                   {"cancel", "Cancel"},
+                                                                   {"font", "Select Printing Font..."},
+                                                                   {"cairnly", "Cairnly"}};
     QWidget sheet;
     auto* layout = new QGridLayout(&sheet);
     int row = 0;
@@ -200,6 +254,10 @@ int main(int argc, char** argv)
     itemEditorAdd(shots);
     itemEditorModify(shots);
     createGroupDialog(shots);
+    categoriesDialog(shots);
+    columnDialogs(shots);
+    configureDialog(shots);
+    aboutDialog(shots);
     buttonIcons(shots);
     mainWindow(shots);
     return shots.failed ? 1 : 0;
