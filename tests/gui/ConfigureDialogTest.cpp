@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -155,6 +156,7 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
         auto& fonts = static_cast<QFontDialog&>(dialog);
         EXPECT_TRUE(fonts.testOption(QFontDialog::MonospacedFonts));
         EXPECT_EQ(fonts.currentFont().pointSize(), 10);
+        EXPECT_TRUE(QFontInfo(fonts.currentFont()).fixedPitch()) << fonts.currentFont().family().toStdString();
         EXPECT_EQ(rows().settings().printFontSize, 10); // taken at once
         fonts.setCurrentFont(QFont(fonts.currentFont().family(), 12));
         chosenFamily = fonts.currentFont().family();

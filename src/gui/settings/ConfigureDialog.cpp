@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,10 +105,15 @@ void ConfigureDialog::choosePrintingFont()
     printFont = cairnly::printFontForDialog(printFont, pixelsPerInch);
     printFontChanged(printFont);
 
-    QFontDialog dialog(fontOf(printFont.description, printFont.size), this);
+    QFontDialog dialog(this);
     dialog.setObjectName(QStringLiteral("fontDialog"));
-    // Qt's own dialog: a desktop's may not keep to fixed-pitch fonts.
+    // Qt's own dialog: a desktop's may not keep to fixed-pitch fonts. The options come first, since the
+    // dialog lists its fonts when it is given the current one.
     dialog.setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+    // The dialog lists the fonts there are; a face such as "Courier New" may stand for another one here.
+    QFont current = fontOf(printFont.description, printFont.size);
+    current.setFamily(QFontInfo(current).family());
+    dialog.setCurrentFont(current);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
     const QFont chosen = dialog.selectedFont();
