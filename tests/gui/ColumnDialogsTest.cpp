@@ -134,6 +134,9 @@ TEST_F(ColumnCommandsTest, ModifyCustomColumnShowsTheChosenColumnsOwnHeadingAndA
         in<QListWidget>(dialog, "columnListWidget")->setCurrentRow(2);
         EXPECT_EQ(in<QLineEdit>(dialog, "headingEdit")->text(), "When");
         EXPECT_EQ(alignment(dialog), "Center");
+        // Tab stops at the checked button only, from which the arrow keys move the choice.
+        EXPECT_EQ(in<QRadioButton>(dialog, "centerRadioButton")->focusPolicy(), Qt::StrongFocus);
+        EXPECT_EQ(in<QRadioButton>(dialog, "leftRadioButton")->focusPolicy(), Qt::ClickFocus);
         return press(dialog, "okButton");
     });
     commands().modifyColumn->trigger();

@@ -24,7 +24,16 @@ AlignmentBox::AlignmentBox(QWidget* parent) : QGroupBox(QStringLiteral("Alignmen
     layout->addWidget(left);
     layout->addWidget(center);
     layout->addWidget(right);
+    for (QRadioButton* button : {left, center, right})
+        connect(button, &QRadioButton::toggled, this, &AlignmentBox::updateTabStop);
     left->setChecked(true);
+}
+
+void AlignmentBox::updateTabStop()
+{
+    // Tab reaches the checked button only, so the arrow keys then move the choice itself.
+    for (QRadioButton* button : {left, center, right})
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 cairnly::ColumnFormat AlignmentBox::format() const

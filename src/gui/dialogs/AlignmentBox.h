@@ -17,6 +17,8 @@ public:
     void setFormat(cairnly::ColumnFormat format);
 
 private:
+    void updateTabStop();
+
     QRadioButton* left = nullptr;
     QRadioButton* center = nullptr;
     QRadioButton* right = nullptr;
