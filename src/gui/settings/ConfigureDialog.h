@@ -25,6 +25,7 @@ public:
         cairnly::ColorValue background = cairnly::defaultBackColor;
         cairnly::ColorValue alternate = cairnly::defaultAltColor;
         cairnly::ColorValue group = cairnly::defaultGroupColor;
+        // There is always one, with a size the settings bounded when they were read.
         cairnly::PrintFont printFont;
     };
 
