@@ -149,6 +149,18 @@ TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
     EXPECT_EQ(readWholeFile(file), "old");
 }
 
+TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
+{
+    ScratchFolder folder;
+    const fs::path file = folder.path() / "GearData.dat";
+    std::ofstream(file) << "old";
+    fs::permissions(file, fs::perms::owner_read);
+    if (access(file.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "file permissions do not bind this user (root)";
+    EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
+    EXPECT_EQ(readWholeFile(file), "old");
+}
+
 TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
 {
     ScratchFolder folder;

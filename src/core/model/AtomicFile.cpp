@@ -79,7 +79,12 @@ std::optional<std::string> replaceFile(const fs::path& target, std::string_view 
 {
     struct stat old
     {};
-    const mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : modeForNewFile();
+    const bool exists = stat(target.c_str(), &old) == 0;
+    // A file the user may not write is refused, as opening it for writing would be, although the
+    // folder would let a new file take its place.
+    if (exists && access(target.c_str(), W_OK) != 0)
+        return errorText(errno);
+    const mode_t mode = exists ? (old.st_mode & 07777) : modeForNewFile();
 
     // Built by appending: GCC 12 at -O3 sees a false overlap in "." + name and fails a -Werror build.
     std::string name = ".";
