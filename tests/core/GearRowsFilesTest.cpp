@@ -220,6 +220,7 @@ TEST_F(RowsFilesTest, OpeningAFileTakesItsSettingsUnitsColumnsAndGroups)
 
     EXPECT_EQ(rows->openFile(folder / "trip.dat"), std::vector<Message>{});
     EXPECT_EQ(rows->currentDataFile(), folder / "trip.dat");
+    EXPECT_EQ(rows->settingsFile(), folder / "trip.ini");
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|340.00||pack"}));
     EXPECT_EQ(rows->columns().columns[2].heading, "Weight (gm)");
     EXPECT_EQ(rows->columns().columns[4], (ListColumn{"Where", FormatRight, 77}));
@@ -233,6 +234,7 @@ TEST_F(RowsFilesTest, SaveAsWritesTheNewFileAndReadsItBack)
     add("Tent", "Fly", "12");
     EXPECT_EQ(rows->saveAs(folder / "copy.dat"), std::vector<Message>{});
     EXPECT_EQ(rows->currentDataFile(), folder / "copy.dat");
+    EXPECT_EQ(rows->settingsFile(), folder / "copy.ini");
     EXPECT_EQ(folder.read("copy.dat"),
               header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 + count0);
     EXPECT_NE(folder.read("copy.ini"), "<missing>");

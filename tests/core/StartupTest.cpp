@@ -156,7 +156,8 @@ TEST(Startup, ImportsEveryValueOfTheLegacyKey)
     EXPECT_EQ(settings.userColumns, (std::vector<UserColumn>{{"Cost", FormatRight, 4}}));
     EXPECT_EQ(settings.columnOrder, (std::vector<int32_t>{0, 1, 2, 4, 3}));
     EXPECT_EQ(columnLayout(settings, 800).columns[4].width, 90);
-    EXPECT_EQ(settings.exportPaths, (std::array<std::string, 4>{"", "C:\\gear\\list.csv", " padded.html", "list.xml"}));
+    EXPECT_EQ(settings.exportPaths,
+              (std::array<std::filesystem::path, 4>{"", "C:\\gear\\list.csv", " padded.html", "list.xml"}));
     EXPECT_EQ(settings.printFontSize, 14);
     EXPECT_STREQ(settings.printFont.faceName, "Arial");
 }

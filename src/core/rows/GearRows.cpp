@@ -18,7 +18,7 @@ using namespace rowmessages;
 
 GearRows::GearRows(fs::path workingDirectory, fs::path currentDataFile, Settings settings)
     : workingFolder(std::move(workingDirectory)), dataFile(std::move(currentDataFile)),
-      currentSettings(std::move(settings))
+      settingsPath(workingFolder / workingSettingsFileName), currentSettings(std::move(settings))
 {
     totalText = cairnly::totalLine(0.0f, currentSettings.metric);
     layout = columnLayout(currentSettings, clientWidth);
@@ -424,7 +424,7 @@ std::vector<Message> GearRows::loadWorkingFile()
     return loadData(readDataFile(workingDataFile()));
 }
 
-std::optional<Message> GearRows::write(const std::optional<fs::path>& target)
+std::optional<Message> GearRows::write(const std::optional<fs::path>& target, std::vector<Message>* notes)
 {
     recordLastFile(applicationSettingsFile(), dataFile);
     const fs::path file = target ? *target : workingDataFile();
@@ -438,7 +438,13 @@ std::optional<Message> GearRows::write(const std::optional<fs::path>& target)
     } else {
         currentSettings.columnOrder = std::vector<int32_t>(layout.order.begin(), layout.order.end());
     }
-    saveSettings(settingsFileFor(file), currentSettings);
+    std::vector<std::string> unrecorded;
+    saveSettings(settingsFileFor(file), currentSettings, &unrecorded);
+    for (const std::string& path : unrecorded) {
+        if (notes)
+            notes->push_back(
+                {unrecordablePathText(path), applicationName, MessageIcon::Exclamation, MessageButtons::Ok});
+    }
 
     std::vector<const GearRecord*> topLevel;
     topLevel.reserve(rows.size());
@@ -451,6 +457,12 @@ std::optional<Message> GearRows::write(const std::optional<fs::path>& target)
     if (auto error = writeDataFile(file, categoryList, topLevel))
         return Message{*error, "Error", MessageIcon::Exclamation, MessageButtons::Ok};
     return std::nullopt;
+}
+
+void GearRows::setExportSettings(const std::array<fs::path, 4>& paths, bool includeNotes)
+{
+    currentSettings.exportPaths = paths;
+    currentSettings.exportNotes = includeNotes ? 1 : 0;
 }
 
 std::optional<Message> GearRows::refusal(const char* action) const
@@ -480,7 +492,8 @@ std::optional<Message> GearRows::closeRefusal() const
 std::vector<Message> GearRows::reloadFrom(const fs::path& file, DataFileContents contents)
 {
     dataFile = file;
-    loadSettings(settingsFileFor(file), currentSettings);
+    settingsPath = settingsFileFor(file);
+    loadSettings(settingsPath, currentSettings);
     layout = columnLayout(currentSettings, clientWidth);
     return loadData(std::move(contents));
 }
@@ -506,23 +519,32 @@ std::vector<Message> GearRows::saveAs(const fs::path& file)
         return {*refused};
     const fs::path previous = dataFile;
     dataFile = file;
-    if (auto error = write(file)) {
+    std::vector<Message> notes;
+    if (auto error = write(file, &notes)) {
         dataFile = previous;
-        return {*error};
+        notes.push_back(*error);
+        return notes;
     }
-    return reloadFrom(file, readDataFile(file));
+    std::vector<Message> messages = reloadFrom(file, readDataFile(file));
+    messages.insert(messages.begin(), notes.begin(), notes.end());
+    return messages;
 }
 
 std::vector<Message> GearRows::switchHideMode(bool& mode, bool on, bool otherMode)
 {
     if (on == mode)
         return {};
+    std::vector<Message> notes;
     if (on && !otherMode) {
-        if (auto error = write())
-            return {*error};
+        if (auto error = write(std::nullopt, &notes)) {
+            notes.push_back(*error);
+            return notes;
+        }
     }
     mode = on;
-    return loadWorkingFile();
+    std::vector<Message> messages = loadWorkingFile();
+    messages.insert(messages.begin(), notes.begin(), notes.end());
+    return messages;
 }
 
 std::vector<Message> GearRows::setHideNonSelected(bool on)

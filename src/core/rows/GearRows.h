@@ -159,6 +159,9 @@ public:
     const char* hideNonSelectedMenuText() const;
     const char* hideSelectedMenuText() const;
     const std::filesystem::path& currentDataFile() const { return dataFile; }
+    // The settings file of the settings last loaded: GearData.ini in the working folder after start-up,
+    // the file's own after Open and Save As (not after Save, and whatever the title names).
+    const std::filesystem::path& settingsFile() const { return settingsPath; }
     std::filesystem::path workingDataFile() const;
     std::filesystem::path applicationSettingsFile() const;
 
@@ -171,7 +174,9 @@ public:
     std::vector<Message> loadWorkingFile();
     // Records the current data file in Cairnly.ini, writes the settings file beside the target, then
     // the target (the working file when none is given). The first two stay done when the third fails.
-    std::optional<Message> write(const std::optional<std::filesystem::path>& target = std::nullopt);
+    // Export paths the settings file cannot hold are left out of it and reported in notes.
+    std::optional<Message> write(const std::optional<std::filesystem::path>& target = std::nullopt,
+                                 std::vector<Message>* notes = nullptr);
     // Open and a recent-file choice: the file is read before anything is emptied, so a file that is
     // missing or refused leaves everything as it was.
     std::vector<Message> openFile(const std::filesystem::path& file);
@@ -243,6 +248,8 @@ public:
     // The client area grew by dx: every column grows by dx divided by the number of columns.
     void widenColumns(int dx);
     void setWindowRect(const std::array<int32_t, 4>& rect) { currentSettings.coords = rect; }
+    // The Export dialog's OK: the paths and the notes flag reach the settings file at the next write.
+    void setExportSettings(const std::array<std::filesystem::path, 4>& paths, bool includeNotes);
 
     // --- Configure ---------------------------------------------------------------------------------
     // The list colours; every row and the empty area are drawn again.
@@ -300,6 +307,7 @@ private:
 
     std::filesystem::path workingFolder;
     std::filesystem::path dataFile;
+    std::filesystem::path settingsPath;
     Settings currentSettings;
     ColumnLayout layout;
     int clientWidth = 400;

@@ -76,7 +76,7 @@ struct Settings
     int32_t showGrandTotal = 1;
     int32_t printNotes = 1;
     int32_t exportNotes = 0;
-    std::array<std::string, 4> exportPaths; // text, comma-delimited, HTML, XML; Windows-1252
+    std::array<std::filesystem::path, 4> exportPaths; // text, comma-delimited, HTML, XML
     LogFont printFont;
     bool hasPrintFont = false; // a printing font object exists
     int32_t printFontSize = 10;

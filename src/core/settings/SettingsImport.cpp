@@ -119,9 +119,10 @@ void importFromKey(const LegacyKey& key, ProfileFile& profile, Settings& setting
     const std::pair<const char*, std::size_t> paths[] = {
         {"CommaFile", 1}, {"TextFile", 0}, {"HTMLFile", 2}, {"XMLFile", 3}};
     for (const auto& [name, index] : paths) {
-        settings.exportPaths[index] = readText(key, name);
-        if (!profile.writeString(exports, exportFiles[index], settings.exportPaths[index]))
-            outcome.unrecordedPaths.push_back(toUtf8(settings.exportPaths[index]));
+        const std::string text = readText(key, name);
+        settings.exportPaths[index] = profileTextToPath(text);
+        if (!profile.writeString(exports, exportFiles[index], text))
+            outcome.unrecordedPaths.push_back(toUtf8(text));
     }
     settings.exportNotes = readDword(key, "ExportNotes").value_or(0) != 0 ? 1 : 0;
     profile.writeStructInt32(exports, exportNotes, settings.exportNotes);

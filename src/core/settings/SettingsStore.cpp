@@ -40,13 +40,13 @@ void readFlag(const ProfileFile& profile, const char* section, const char* key, 
         flag = *value != 0 ? 1 : 0;
 }
 
+} // namespace
+
 std::string utf8Of(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
     return std::string(reinterpret_cast<const char*>(text.data()), text.size());
 }
-
-} // namespace
 
 std::vector<int32_t> littleEndianInt32s(std::span<const uint8_t> bytes)
 {
@@ -268,8 +268,8 @@ void loadSettings(const ProfileFile& profile, Settings& settings)
     readFlag(profile, misc, totalAll, settings.showGrandTotal);
     readFlag(profile, misc, printNotes, settings.printNotes);
     for (std::size_t i = 0; i < exportFiles.size(); ++i) {
-        if (std::optional<std::string> path = profile.readString(exports, exportFiles[i]))
-            settings.exportPaths[i] = std::move(*path);
+        if (const std::optional<std::string> path = profile.readString(exports, exportFiles[i]))
+            settings.exportPaths[i] = profileTextToPath(*path);
     }
     readFlag(profile, exports, exportNotes, settings.exportNotes);
 
@@ -318,9 +318,14 @@ void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<s
     profile.writeStructInt32(misc, totalCategories, settings.totalCategories);
     profile.writeStructInt32(misc, totalAll, settings.showGrandTotal);
     profile.writeStructInt32(misc, printNotes, settings.printNotes);
+    // Paths are held whole and become the file's 8-bit text only here; one that has no such form or would
+    // not read back as it is stays out, so the file keeps its earlier entry.
     for (std::size_t i = 0; i < exportFiles.size(); ++i) {
-        if (!profile.writeString(exports, exportFiles[i], settings.exportPaths[i]) && unrecordedExportPaths)
-            unrecordedExportPaths->push_back(toUtf8(settings.exportPaths[i]));
+        const std::optional<std::string> text = pathToProfileText(settings.exportPaths[i]);
+        if (text)
+            profile.writeString(exports, exportFiles[i], *text);
+        else if (unrecordedExportPaths)
+            unrecordedExportPaths->push_back(utf8Of(settings.exportPaths[i]));
     }
     profile.writeStructInt32(exports, exportNotes, settings.exportNotes);
 

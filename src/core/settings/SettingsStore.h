@@ -127,6 +127,9 @@ std::optional<std::string> saveSettings(const std::filesystem::path& settingsFil
 void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<std::string>* unrecordedExportPaths,
                    int pixelsPerInch);
 
+// The path as UTF-8 text, as messages show it.
+std::string utf8Of(const std::filesystem::path& path);
+
 // A path as the settings files hold it (Windows-1252), or empty when it has no Windows-1252 form or
 // would not read back exactly.
 std::optional<std::string> pathToProfileText(const std::filesystem::path& path);
