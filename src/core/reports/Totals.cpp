@@ -1,0 +1,78 @@
+#include "Totals.h"
+
+#include "model/Cp1252.h"
+#include "model/Numbers.h"
+#include "rows/WeightUnits.h"
+
+namespace cairnly {
+namespace {
+
+std::string padRight(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string padLeft(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string totalsLine(const std::string& name, float weight, bool metric)
+{
+    const std::string head = padRight(name, 21) + " : ";
+    if (metric)
+        return head + padLeft(formatFixed(static_cast<double>(weight), 2), 7) + " gm. (" +
+               padLeft(formatFixed(static_cast<long double>(weight) * gramsToKilograms, 2), 6) + " kg)";
+    const float pounds = weight * ouncesToPounds;
+    return head + padLeft(formatFixed(static_cast<double>(weight), 2), 6) + " oz. (" +
+           padLeft(formatFixed(static_cast<double>(pounds), 2), 6) + " lb)";
+}
+
+} // namespace
+
+CategoryTotals categoryTotals(std::span<const ReportRow> rows)
+{
+    CategoryTotals totals;
+    totals.runs.emplace_back();
+    bool first = true;
+    for (const ReportRow& row : rows) {
+        if (row.kind == RowKind::Member)
+            continue;
+        const std::string_view category = fieldText(row.record->category);
+        if (first || !equalsNoCase(category, totals.runs.back().category)) {
+            if (!first)
+                totals.runs.emplace_back();
+            totals.runs.back().category = std::string(category);
+            first = false;
+        }
+        if (!row.ticked)
+            continue;
+        const GearRecord& r = *row.record;
+        const float weight = readWeight(row.kind == RowKind::Group ? fieldText(r.groupWeight) : fieldText(r.weight));
+        totals.runs.back().weight += weight;
+        totals.grandTotal += weight;
+    }
+    return totals;
+}
+
+std::vector<std::string> totalsLines(const CategoryTotals& totals, bool metric)
+{
+    std::vector<std::string> lines;
+    lines.reserve(totals.runs.size() + 2);
+    for (const CategoryRun& run : totals.runs)
+        lines.push_back(totalsLine(run.category, run.weight, metric));
+    lines.emplace_back(43, '-');
+    lines.push_back(totalsLine("Grand Total", totals.grandTotal, metric));
+    return lines;
+}
+
+std::string weightLabel(float weight, bool metric)
+{
+    return formatFixed(static_cast<double>(weight), 2) + (metric ? " gm." : " oz.");
+}
+
+} // namespace cairnly
