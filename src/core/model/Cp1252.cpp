@@ -80,14 +80,17 @@ std::optional<char32_t> decodeUtf8(std::string_view s, std::size_t& i)
 
 } // namespace
 
+char32_t codePointOf(unsigned char byte)
+{
+    return (byte >= 0x80 && byte < 0xA0) ? highControls[byte - 0x80] : char32_t{byte};
+}
+
 std::string toUtf8(std::string_view cp1252)
 {
     std::string out;
     out.reserve(cp1252.size());
-    for (char ch : cp1252) {
-        const auto c = static_cast<unsigned char>(ch);
-        appendUtf8(out, (c >= 0x80 && c < 0xA0) ? highControls[c - 0x80] : char32_t{c});
-    }
+    for (char ch : cp1252)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(ch)));
     return out;
 }
 

@@ -8,6 +8,10 @@
 // Texts of records and files are 8-bit Windows-1252; the GUI and the command-line tool speak UTF-8.
 namespace cairnly {
 
+// The Unicode code point of a byte; the five bytes Windows-1252 leaves undefined give the C1 controls of
+// the same value.
+char32_t codePointOf(unsigned char byte);
+
 // Every byte has a UTF-8 form; the five bytes Windows-1252 leaves undefined map to the C1 controls of
 // the same value, so a round trip keeps every byte.
 std::string toUtf8(std::string_view cp1252);

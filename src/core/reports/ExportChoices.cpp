@@ -1,0 +1,75 @@
+#include "ExportChoices.h"
+
+#include "model/AtomicFile.h"
+#include "reports/ReportRows.h"
+#include "settings/ProfileFile.h"
+
+namespace cairnly {
+
+bool ExportChoices::wants(ExportFormat format) const
+{
+    switch (format) {
+    case ExportFormat::Text:
+        return text;
+    case ExportFormat::CommaDelimited:
+        return commaDelimited;
+    case ExportFormat::Html:
+        return html;
+    case ExportFormat::Xml:
+        return xml;
+    }
+    return false;
+}
+
+void readExportSettings(ExportChoices& choices, const std::filesystem::path& settingsFile)
+{
+    const ProfileFile profile = ProfileFile::load(settingsFile);
+    for (std::size_t i = 0; i < choices.paths.size(); ++i) {
+        const std::optional<std::string> text = profile.readString(settingsKeys::exports, settingsKeys::exportFiles[i]);
+        choices.paths[i] = text ? profileTextToPath(*text) : std::filesystem::path();
+    }
+    if (const std::optional<int32_t> notes = profile.readStructInt32(settingsKeys::exports, settingsKeys::exportNotes))
+        choices.includeNotes = *notes != 0;
+    choices.onlyChecked = false;
+}
+
+std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
+{
+    if (choices.sendAsEmail && choices.path(ExportFormat::Text).empty())
+        return Message{"To send EMail, please choose a Text File by clicking on the Browse button and entering a file "
+                       "name",
+                       "Export Dialog", MessageIcon::Error, MessageButtons::Ok};
+    return std::nullopt;
+}
+
+ExportOutcome runExport(const GearRows& rows, const ExportChoices& choices, const SystemColors& systemColors)
+{
+    const Settings& settings = rows.settings();
+    ExportOptions options;
+    options.includeNotes = choices.includeNotes;
+    options.onlyChecked = choices.onlyChecked;
+    options.backColor = resolveColor(settings.backColor, systemColors);
+    options.altColor = resolveColor(settings.altColor, systemColors);
+    options.groupColor = resolveColor(settings.groupColor, systemColors);
+    const std::vector<ReportRow> view = reportRows(rows);
+
+    ExportOutcome outcome;
+    auto write = [&](ExportFormat format) {
+        const std::filesystem::path& target = choices.path(format);
+        if (!target.empty() && !writeFileAtomically(target, exportBytes(format, view, options)))
+            return true;
+        outcome.messages.push_back(
+            Message{utf8Of(target), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok});
+        return false;
+    };
+    for (const ExportFormat format :
+         {ExportFormat::Text, ExportFormat::CommaDelimited, ExportFormat::Html, ExportFormat::Xml}) {
+        if (choices.wants(format))
+            write(format);
+    }
+    if (choices.sendAsEmail && write(ExportFormat::Text))
+        outcome.mailAttachment = choices.path(ExportFormat::Text);
+    return outcome;
+}
+
+} // namespace cairnly

@@ -1,0 +1,275 @@
+// The four export writers, byte for byte, and the export run with its files, failures and mail.
+#include "GearRowsSupport.h"
+#include "reports/ExportChoices.h"
+#include "reports/ExportWriters.h"
+#include "settings/ProfileFile.h"
+
+using namespace cairnly;
+using namespace cairnly::testing;
+
+namespace {
+
+class ExportTest : public RowsTest
+{
+protected:
+    void addWithNotes(const std::string& category, const std::string& item, const std::string& weight,
+                      const std::string& notes)
+    {
+        ItemEntry entry;
+        entry.category = category;
+        entry.item = item;
+        entry.unitWeight = weight;
+        entry.notes = notes;
+        ASSERT_EQ(rows->addItem(entry, AddSource::Command), std::nullopt);
+    }
+
+    // Clothing: an unticked jacket; Cooking: the ticked group "Kit" of a pot and a stove; Tent: a ticked
+    // fly; Water: the unticked group "Drink" of a cup and a mug. Texts with a comma, quotes, markup, an
+    // accent, the euro sign and a control character.
+    void makeSampleList()
+    {
+        addWithNotes("Clothing", "Caf\xE9 jacket", "10", "");
+        addWithNotes("Cooking", "Pot, 1 l", "4.6", "12\" <lid>");
+        addWithNotes("Cooking", "Stove", "3.1", "gas & lighter");
+        addWithNotes("Tent", "Fly", "20", "green, 5\x80\x01");
+        addWithNotes("Water", "Cup", "1", "");
+        addWithNotes("Water", "Mug", "2", "");
+        group("Stove", "Pot, 1 l", "Kit");
+        group("Mug", "Cup", "Drink");
+        ASSERT_EQ(rows->setChecked(rowOf("+ Kit"), true), std::nullopt);
+        ASSERT_EQ(rows->setChecked(rowOf("Fly"), true), std::nullopt);
+    }
+
+    std::string bytes(ExportFormat format, const ExportOptions& options)
+    {
+        return exportBytes(format, reportRows(*rows), options);
+    }
+};
+
+const std::string htmlHead =
+    "<html>\r\n<head>\r\n<title>Gear List</title>\r\n</head>\r\n<body>\r\n<table border=1 width=100%>\r\n";
+
+} // namespace
+
+TEST_F(ExportTest, AnEmptyListGivesTheHeadersAndTheZeroTotal)
+{
+    const ExportOptions options;
+    EXPECT_EQ(bytes(ExportFormat::Text, options),
+              "Category              Item                                  Weight     \r\n" + std::string(71, '-') +
+                  "\r\n\r\n                     Total Weight of Selected Items             0.00\r\n");
+    EXPECT_EQ(bytes(ExportFormat::CommaDelimited, options),
+              "Category,Item,Weight\r\n,Total Weight of Selected Items,   0.00,\r\n");
+    EXPECT_EQ(bytes(ExportFormat::Html, options),
+              htmlHead + "<tr><td width=25% align=left bgcolor=#ffffe0><font face=Arial>Category</font></td>"
+                         "<td width=25% align=center bgcolor=#ffffe0><font face=Arial>Item</font></td>"
+                         "<td width=10% align=center bgcolor=#ffffe0><font face=Arial>Weight</font></td></tr>"
+                         "</table></body></html>\r\n");
+    EXPECT_EQ(bytes(ExportFormat::Xml, options), "<xml>\r\n<Backpacking_Gear>\r\n</Backpacking_Gear></xml>\r\n");
+}
+
+TEST_F(ExportTest, AllItemsWithNotesWriteEachGroupAsItsMembersAndEscapeMarkup)
+{
+    makeSampleList();
+    ExportOptions options;
+    options.includeNotes = true;
+    // The unticked Drink's members are written but not selected: 7.70 of the Kit and 20.00 of the fly.
+    EXPECT_EQ(bytes(ExportFormat::Text, options),
+              "Category              Item                                  Weight     Notes\r\n" +
+                  std::string(79, '-') +
+                  "\r\n"
+                  "Clothing             Caf\xE9 jacket                              10.00    \r\n"
+                  "Cooking              Pot, 1 l                                 4.60     * 12\" <lid>\r\n"
+                  "Cooking              Stove                                    3.10     * gas & lighter\r\n"
+                  "Tent                 Fly                                      20.00    green, 5\x80\x01\r\n"
+                  "Water                Cup                                      1.00     * \r\n"
+                  "Water                Mug                                      2.00     * \r\n"
+                  "\r\n                     Total Weight of Selected Items            27.70\r\n");
+    EXPECT_EQ(bytes(ExportFormat::CommaDelimited, options), "Category,Item,Weight,Notes\r\n"
+                                                            "Clothing,Caf\xE9 jacket,10.00,\r\n"
+                                                            "Cooking,\"Pot, 1 l\",4.60,\"12\"\" <lid>\"\r\n"
+                                                            "Cooking,Stove,3.10,gas & lighter\r\n"
+                                                            "Tent,Fly,20.00,\"green, 5\x80\x01\"\r\n"
+                                                            "Water,Cup,1.00,\r\n"
+                                                            "Water,Mug,2.00,\r\n"
+                                                            ",Total Weight of Selected Items,  27.70,\r\n");
+    // Rows take the colour of their place in the list: the fly is row 2, so the background's.
+    EXPECT_EQ(bytes(ExportFormat::Html, options),
+              htmlHead +
+                  "<tr><td width=25% align=left bgcolor=#ffffe0><font face=Arial>Category</font></td>"
+                  "<td width=25% align=center bgcolor=#ffffe0><font face=Arial>Item</font></td>"
+                  "<td width=10% align=center bgcolor=#ffffe0><font face=Arial>Weight</font></td>"
+                  "<td width=40% align=left bgcolor=#ffffe0><font face=Arial>Notes</font></td></tr>"
+                  "<tr><td width=25% align=left bgcolor=#ffffe0><font face=Arial>Clothing</font></td>"
+                  "<td width=25% align=center bgcolor=#ffffe0><font face=Arial>Caf&#233; jacket</font></td>"
+                  "<td width=10% align=center bgcolor=#ffffe0><font face=Arial>10.00</font></td>"
+                  "<td width=40% align=left bgcolor=#ffffe0><font face=Arial>&nbsp;</font></td></tr>\r\n"
+                  "<tr><td width=25% align=left bgcolor=#ff9900><font face=Arial>Cooking</font></td>"
+                  "<td width=25% align=center bgcolor=#ff9900><font face=Arial>Pot, 1 l</font></td>"
+                  "<td width=10% align=center bgcolor=#ff9900><font face=Arial>4.60</font></td>"
+                  "<td width=40% align=left bgcolor=#ff9900><font face=Arial>12&quot; &lt;lid&gt;</font></td></tr>\r\n"
+                  "<tr><td width=25% align=left bgcolor=#ff9900><font face=Arial>Cooking</font></td>"
+                  "<td width=25% align=center bgcolor=#ff9900><font face=Arial>Stove</font></td>"
+                  "<td width=10% align=center bgcolor=#ff9900><font face=Arial>3.10</font></td>"
+                  "<td width=40% align=left bgcolor=#ff9900><font face=Arial>gas &amp; lighter</font></td></tr>\r\n"
+                  "<tr><td width=25% align=left bgcolor=#ffffe0><font face=Arial>Tent</font></td>"
+                  "<td width=25% align=center bgcolor=#ffffe0><font face=Arial>Fly</font></td>"
+                  "<td width=10% align=center bgcolor=#ffffe0><font face=Arial>20.00</font></td>"
+                  "<td width=40% align=left bgcolor=#ffffe0><font face=Arial>green, 5&#8364;\x01</font></td></tr>\r\n"
+                  "<tr><td width=25% align=left bgcolor=#ff9900><font face=Arial>Water</font></td>"
+                  "<td width=25% align=center bgcolor=#ff9900><font face=Arial>Cup</font></td>"
+                  "<td width=10% align=center bgcolor=#ff9900><font face=Arial>1.00</font></td>"
+                  "<td width=40% align=left bgcolor=#ff9900><font face=Arial>&nbsp;</font></td></tr>\r\n"
+                  "<tr><td width=25% align=left bgcolor=#ff9900><font face=Arial>Water</font></td>"
+                  "<td width=25% align=center bgcolor=#ff9900><font face=Arial>Mug</font></td>"
+                  "<td width=10% align=center bgcolor=#ff9900><font face=Arial>2.00</font></td>"
+                  "<td width=40% align=left bgcolor=#ff9900><font face=Arial>&nbsp;</font></td></tr>\r\n"
+                  "</table></body></html>\r\n");
+    EXPECT_EQ(bytes(ExportFormat::Xml, options),
+              "<xml>\r\n<Backpacking_Gear>\r\n"
+              "<category attribute=\"Clothing\">\r\n\t<Item>Caf&#233; jacket</Item>\r\n\t<Weight>10.00</Weight>\r\n"
+              "<Notes></Notes>\r\n</category>\r\n"
+              "<category attribute=\"Cooking\">\r\n\t<Item>Pot, 1 l</Item>\r\n\t<Weight>4.60</Weight>\r\n"
+              "<Notes>12&quot; &lt;lid&gt;</Notes>\r\n</category>\r\n"
+              "<category attribute=\"Cooking\">\r\n\t<Item>Stove</Item>\r\n\t<Weight>3.10</Weight>\r\n"
+              "<Notes>gas &amp; lighter</Notes>\r\n</category>\r\n"
+              "<category attribute=\"Tent\">\r\n\t<Item>Fly</Item>\r\n\t<Weight>20.00</Weight>\r\n"
+              "<Notes>green, 5&#8364;</Notes>\r\n</category>\r\n"
+              "<category attribute=\"Water\">\r\n\t<Item>Cup</Item>\r\n\t<Weight>1.00</Weight>\r\n"
+              "<Notes></Notes>\r\n</category>\r\n"
+              "<category attribute=\"Water\">\r\n\t<Item>Mug</Item>\r\n\t<Weight>2.00</Weight>\r\n"
+              "<Notes></Notes>\r\n</category>\r\n"
+              "</Backpacking_Gear></xml>\r\n");
+}
+
+TEST_F(ExportTest, OnlyCheckedItemsWithoutNotesWriteAnExpandedGroupOnce)
+{
+    makeSampleList();
+    rows->toggleGroup(rowOf("+ Kit"));
+    ASSERT_EQ(rowOf("Fly"), 4);
+    ExportOptions options;
+    options.onlyChecked = true;
+    options.backColor = 0x00FFFF0A; // red below 16 still takes two digits
+    options.groupColor = 0x00FF9900;
+    EXPECT_EQ(bytes(ExportFormat::Text, options),
+              "Category              Item                                  Weight     \r\n" + std::string(71, '-') +
+                  "\r\n"
+                  "Cooking              Pot, 1 l                                 4.60     * \r\n"
+                  "Cooking              Stove                                    3.10     * \r\n"
+                  "Tent                 Fly                                      20.00    \r\n"
+                  "\r\n                     Total Weight of Selected Items            27.70\r\n");
+    EXPECT_EQ(bytes(ExportFormat::CommaDelimited, options), "Category,Item,Weight\r\n"
+                                                            "Cooking,\"Pot, 1 l\",4.60\r\n"
+                                                            "Cooking,Stove,3.10\r\n"
+                                                            "Tent,Fly,20.00\r\n"
+                                                            ",Total Weight of Selected Items,  27.70,\r\n");
+    EXPECT_EQ(bytes(ExportFormat::Html, options),
+              htmlHead + "<tr><td width=25% align=left bgcolor=#0affff><font face=Arial>Category</font></td>"
+                         "<td width=25% align=center bgcolor=#0affff><font face=Arial>Item</font></td>"
+                         "<td width=10% align=center bgcolor=#0affff><font face=Arial>Weight</font></td></tr>"
+                         "<tr><td width=25% align=left bgcolor=#0099ff><font face=Arial>Cooking</font></td>"
+                         "<td width=25% align=center bgcolor=#0099ff><font face=Arial>Pot, 1 l</font></td>"
+                         "<td width=10% align=center bgcolor=#0099ff><font face=Arial>4.60</font></td></tr>\r\n"
+                         "<tr><td width=25% align=left bgcolor=#0099ff><font face=Arial>Cooking</font></td>"
+                         "<td width=25% align=center bgcolor=#0099ff><font face=Arial>Stove</font></td>"
+                         "<td width=10% align=center bgcolor=#0099ff><font face=Arial>3.10</font></td></tr>\r\n"
+                         "<tr><td width=25% align=left bgcolor=#0affff><font face=Arial>Tent</font></td>"
+                         "<td width=25% align=center bgcolor=#0affff><font face=Arial>Fly</font></td>"
+                         "<td width=10% align=center bgcolor=#0affff><font face=Arial>20.00</font></td></tr>\r\n"
+                         "</table></body></html>\r\n");
+    EXPECT_EQ(
+        bytes(ExportFormat::Xml, options),
+        "<xml>\r\n<Backpacking_Gear>\r\n"
+        "<category attribute=\"Cooking\">\r\n\t<Item>Pot, 1 l</Item>\r\n\t<Weight>4.60</Weight>\r\n</category>\r\n"
+        "<category attribute=\"Cooking\">\r\n\t<Item>Stove</Item>\r\n\t<Weight>3.10</Weight>\r\n</category>\r\n"
+        "<category attribute=\"Tent\">\r\n\t<Item>Fly</Item>\r\n\t<Weight>20.00</Weight>\r\n</category>\r\n"
+        "</Backpacking_Gear></xml>\r\n");
+}
+
+TEST_F(ExportTest, WritesEveryChosenFileThoughOneFailsAndMailsTheTextFile)
+{
+    Settings settings;
+    settings.backColor = 0x80000005; // the system's window colour, looked up in the table given
+    makeRows(settings);
+    add("Tent", "Fly", "20");
+    ASSERT_EQ(rows->setChecked(0, true), std::nullopt);
+    folder.write("list.htm", "old");
+    ExportChoices choices;
+    choices.text = choices.commaDelimited = choices.html = choices.xml = choices.sendAsEmail = true;
+    choices.paths = {folder / "list.txt", folder / "missing" / "list.csv", folder / "list.htm", folder / "list.xml"};
+
+    const ExportOutcome outcome =
+        runExport(*rows, choices, [](int index) -> ColorValue { return index == 5 ? 0x00102030 : 0; });
+    EXPECT_EQ(outcome.messages, (std::vector<Message>{{(folder / "missing" / "list.csv").string(), "Unable to Open!",
+                                                       MessageIcon::Exclamation, MessageButtons::Ok}}));
+    EXPECT_EQ(outcome.mailAttachment, folder / "list.txt");
+    EXPECT_EQ(folder.read("list.txt"),
+              "Category              Item                                  Weight     \r\n" + std::string(71, '-') +
+                  "\r\nTent                 Fly                                      20.00    \r\n"
+                  "\r\n                     Total Weight of Selected Items            20.00\r\n");
+    EXPECT_NE(folder.read("list.htm").find("<td width=25% align=left bgcolor=#302010><font face=Arial>Tent"),
+              std::string::npos);
+    EXPECT_EQ(folder.read("list.xml").substr(0, 5), "<xml>");
+}
+
+TEST_F(ExportTest, MailGoesOutOnlyWhenTheTextFileWasWritten)
+{
+    ExportChoices choices;
+    choices.sendAsEmail = true; // the text file is written for the mail even when its box is unticked
+    choices.paths[0] = folder / "mail.txt";
+    ExportOutcome outcome = runExport(*rows, choices, nullptr);
+    EXPECT_EQ(outcome.messages, std::vector<Message>{});
+    EXPECT_EQ(outcome.mailAttachment, folder / "mail.txt");
+    EXPECT_NE(folder.read("mail.txt"), "<missing>");
+
+    // Ticked as well, the text file is written twice, and fails twice.
+    choices.text = true;
+    choices.paths[0] = folder / "missing" / "mail.txt";
+    outcome = runExport(*rows, choices, nullptr);
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[1].text, (folder / "missing" / "mail.txt").string());
+    EXPECT_EQ(outcome.mailAttachment, std::nullopt);
+}
+
+TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPath)
+{
+    folder.write("GearData.ini", "[EXPORT]\r\nTEXTFILE=C:\\trips\\caf\xE9.txt\r\nHTMLFILE=\r\n");
+    ExportChoices choices;
+    choices.paths = {"a", "b", "c", "d"};
+    choices.includeNotes = true;
+    choices.onlyChecked = true;
+    choices.xml = true;
+    readExportSettings(choices, rows->settingsFile());
+    EXPECT_EQ(choices.paths, (std::array<std::filesystem::path, 4>{"C:\\trips\\caf\xC3\xA9.txt", "", "", ""}));
+    EXPECT_TRUE(choices.includeNotes); // no EXPORTNOTES: the flag stays
+    EXPECT_FALSE(choices.onlyChecked); // "Export All Items" at every opening
+    EXPECT_TRUE(choices.xml);
+    folder.write("GearData.ini", "[EXPORT]\r\nEXPORTNOTES=0000000000\r\n");
+    readExportSettings(choices, rows->settingsFile());
+    EXPECT_FALSE(choices.includeNotes);
+
+    choices.sendAsEmail = true;
+    EXPECT_EQ(exportChoicesProblem(choices),
+              (Message{"To send EMail, please choose a Text File by clicking on the Browse button and entering a file "
+                       "name",
+                       "Export Dialog", MessageIcon::Error, MessageButtons::Ok}));
+    choices.paths[0] = "list.txt";
+    EXPECT_EQ(exportChoicesProblem(choices), std::nullopt);
+}
+
+TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported)
+{
+    const std::filesystem::path unrecordable = folder / "list\u0101.csv"; // no Windows-1252 form
+    rows->setExportSettings({folder / "list.txt", unrecordable, "", " spaced.xml"}, true);
+    std::vector<Message> notes;
+    ASSERT_EQ(rows->write(folder / "trip.dat", &notes), std::nullopt);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].text, unrecordablePathText((folder / "list\u0101.csv").string()));
+    EXPECT_EQ(notes[1].text, unrecordablePathText(" spaced.xml"));
+    const ProfileFile saved = ProfileFile::load(folder / "trip.ini");
+    EXPECT_EQ(saved.readString("EXPORT", "TEXTFILE"), (folder / "list.txt").string());
+    EXPECT_EQ(saved.readString("EXPORT", "COMMAFILE"), std::nullopt);
+    EXPECT_EQ(saved.readString("EXPORT", "HTMLFILE"), "");
+    EXPECT_EQ(saved.readStructInt32("EXPORT", "EXPORTNOTES"), 1);
+    // A save under another name does not move the settings the next export reads.
+    EXPECT_EQ(rows->settingsFile(), folder / "GearData.ini");
+}
