@@ -42,6 +42,7 @@ struct Command
 // The commands of each topic, each kept in a file of its own.
 std::span<const Command> dataCommands();
 std::span<const Command> lighterPackCommands();
+std::span<const Command> reportCommands();
 
 // Prints "cairnly-data: REASON" on the error stream and returns 1.
 int fail(const std::string& reason);

@@ -12,7 +12,8 @@ namespace {
 using cairnly::cli::Command;
 using cairnly::cli::Invocation;
 
-const std::span<const Command> topics[] = {cairnly::cli::dataCommands(), cairnly::cli::lighterPackCommands()};
+const std::span<const Command> topics[] = {cairnly::cli::dataCommands(), cairnly::cli::lighterPackCommands(),
+                                           cairnly::cli::reportCommands()};
 
 std::string usage()
 {

@@ -44,13 +44,8 @@ std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
 
 ExportOutcome runExport(const GearRows& rows, const ExportChoices& choices, const SystemColors& systemColors)
 {
-    const Settings& settings = rows.settings();
-    ExportOptions options;
-    options.includeNotes = choices.includeNotes;
-    options.onlyChecked = choices.onlyChecked;
-    options.backColor = resolveColor(settings.backColor, systemColors);
-    options.altColor = resolveColor(settings.altColor, systemColors);
-    options.groupColor = resolveColor(settings.groupColor, systemColors);
+    const ExportOptions options =
+        exportOptions(rows.settings(), systemColors, choices.includeNotes, choices.onlyChecked);
     const std::vector<ReportRow> view = reportRows(rows);
 
     ExportOutcome outcome;

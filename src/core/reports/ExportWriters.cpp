@@ -205,6 +205,18 @@ std::string writeXml(const Walk& walk, bool notes)
 
 } // namespace
 
+ExportOptions exportOptions(const Settings& settings, const SystemColors& systemColors, bool includeNotes,
+                            bool onlyChecked)
+{
+    ExportOptions options;
+    options.includeNotes = includeNotes;
+    options.onlyChecked = onlyChecked;
+    options.backColor = resolveColor(settings.backColor, systemColors);
+    options.altColor = resolveColor(settings.altColor, systemColors);
+    options.groupColor = resolveColor(settings.groupColor, systemColors);
+    return options;
+}
+
 std::string exportBytes(ExportFormat format, std::span<const ReportRow> rows, const ExportOptions& options)
 {
     const Walk walk = walkRows(rows, options.onlyChecked);

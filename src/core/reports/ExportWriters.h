@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/ReportRows.h"
-#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 
 #include <span>
 #include <string>
@@ -26,6 +26,10 @@ struct ExportOptions
     ColorValue altColor = defaultAltColor;
     ColorValue groupColor = defaultGroupColor;
 };
+
+// The options with the list colours of the settings, system colours looked up in the table.
+ExportOptions exportOptions(const Settings& settings, const SystemColors& systemColors, bool includeNotes,
+                            bool onlyChecked);
 
 // The whole file, with CR LF line ends. A group row stands for its members, written in its place in the
 // member form; member rows of expanded groups are skipped. Texts stay Windows-1252 in the text and CSV
