@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang clang-format libclang-rt-14-dev
-    locales fonts-liberation xvfb xauth
+    locales fonts-liberation xvfb xauth xdg-utils
     desktop-file-utils dpkg-dev librsvg2-bin help2man
 )
 

@@ -86,3 +86,10 @@ bool ScriptedDesktop::openUrl(const QUrl& url)
     answers.pop_front();
     return answer;
 }
+
+void ScriptedDesktop::sendMail(QWidget*, const QString& file, const QString& name)
+{
+    if (!mailAvailable)
+        ADD_FAILURE() << "mail handed over although it is not available";
+    mails.emplace_back(file, name);
+}

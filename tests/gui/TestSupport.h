@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Prompts that answer from a script and remember what was shown. A question or file dialog without a
@@ -34,14 +35,18 @@ public:
 };
 
 // Records what the program asks the desktop to open and answers from a script; a call without a scripted
-// answer fails the test and answers false.
+// answer fails the test and answers false. Mail is available unless a test says otherwise.
 class ScriptedDesktop : public Desktop
 {
 public:
     std::vector<QString> openedUrls; // as QUrl::toString gives them, in order
     std::deque<bool> answers;
+    bool mailAvailable = true;
+    std::vector<std::pair<QString, QString>> mails; // file and attachment name of each hand-over, in order
 
     bool openUrl(const QUrl& url) override;
+    bool canSendMail() const override { return mailAvailable; }
+    void sendMail(QWidget* owner, const QString& file, const QString& name) override;
 };
 
 // Runs each dialog through the next scripted step instead of a modal loop. A step fills the dialog,

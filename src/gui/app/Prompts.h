@@ -13,6 +13,8 @@ struct FileDialogSpec
 {
     QString title;
     QString filters;
+    bool existingOnly = false; // a save dialog that accepts only a file that exists, without asking to replace it
+    QString startFile = {};    // the name the dialog opens with
 };
 
 // Every message box, question, input and file dialog goes through here: the program shows real ones,

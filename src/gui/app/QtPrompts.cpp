@@ -48,7 +48,12 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec
 {
     QFileDialog dialog(parent, spec.title, QString(), spec.filters);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const bool existing = mode == QFileDialog::AcceptOpen || spec.existingOnly;
+    dialog.setFileMode(existing ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (spec.existingOnly)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!spec.startFile.isEmpty())
+        dialog.selectFile(spec.startFile);
     // A name typed without an extension takes the one of the chosen filter.
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
