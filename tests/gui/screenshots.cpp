@@ -16,6 +16,8 @@
 #include "dialogs/ModifyColumnDialog.h"
 #include "dialogs/WeightUnitsDialog.h"
 #include "icons/Icons.h"
+#include "reports/ExportDialog.h"
+#include "reports/TotalsDialog.h"
 #include "settings/ConfigureDialog.h"
 
 #include <QApplication>
@@ -159,6 +161,27 @@ void aboutDialog(Shots& shots)
     shots.take(dialog, QStringLiteral("about-dialog"));
 }
 
+// Totals of a list in three categories, one of them split in two runs by a weight sort.
+void totalsDialog(Shots& shots)
+{
+    cairnly::CategoryTotals totals;
+    totals.runs = {{"Shelter", 52.5f}, {"Cooking", 10.7f}, {"Sleeping", 0}, {"Shelter", 4.0f}};
+    totals.grandTotal = 67.2f;
+    TotalsDialog dialog(totals, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
+    shots.take(dialog, QStringLiteral("totals-dialog"));
+}
+
+void exportDialog(Shots& shots)
+{
+    ScriptedPrompts prompts;
+    cairnly::ExportChoices choices;
+    choices.text = choices.html = true;
+    choices.includeNotes = true;
+    choices.paths = {"/home/hiker/gear/summer.txt", "", "/home/hiker/gear/summer.htm", ""};
+    ExportDialog dialog(choices, true, prompts);
+    shots.take(dialog, QStringLiteral("export-dialog"));
+}
+
 // The main window's push buttons with their icons, each enabled and as Qt greys it when disabled.
 void buttonIcons(Shots& shots)
 {
@@ -258,6 +281,8 @@ int main(int argc, char** argv)
     columnDialogs(shots);
     configureDialog(shots);
     aboutDialog(shots);
+    totalsDialog(shots);
+    exportDialog(shots);
     buttonIcons(shots);
     mainWindow(shots);
     return shots.failed ? 1 : 0;

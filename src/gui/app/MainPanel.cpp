@@ -16,6 +16,10 @@
 #include "interchange/LighterPack.h"
 #include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
+#include "reports/ExportDialog.h"
+#include "reports/ReportRows.h"
+#include "reports/Totals.h"
+#include "reports/TotalsDialog.h"
 #include "settings/ConfigureDialog.h"
 
 #include <QAction>
@@ -393,7 +397,9 @@ bool MainPanel::saveAtClose(const QRect& frameGeometry)
     // Right and bottom are exclusive, as the stored rectangle has them.
     rows->setWindowRect({frameGeometry.left(), frameGeometry.top(), frameGeometry.left() + frameGeometry.width(),
                          frameGeometry.top() + frameGeometry.height()});
-    const auto error = rows->write();
+    std::vector<Message> notes;
+    const auto error = rows->write(std::nullopt, &notes);
+    showAll(notes);
     if (!error)
         return true;
     show(*error);
@@ -438,7 +444,10 @@ void MainPanel::saveFile()
         return;
     }
     rememberFile();
-    if (auto error = rows->write(rows->currentDataFile()))
+    std::vector<Message> notes;
+    const auto error = rows->write(rows->currentDataFile(), &notes);
+    showAll(notes);
+    if (error)
         show(*error);
 }
 
@@ -598,7 +607,20 @@ void MainPanel::printList()
 
 void MainPanel::exportList()
 {
-    notAvailableYet();
+    cairnly::readExportSettings(exportChoices, rows->settingsFile());
+    ExportDialog dialog(exportChoices, desktop.canSendMail(), prompts, this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    exportChoices = dialog.choices();
+    rows->setExportSettings(exportChoices.paths, exportChoices.includeNotes);
+    cairnly::ExportOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = cairnly::runExport(*rows, exportChoices, systemColor);
+    }
+    showAll(outcome.messages);
+    if (outcome.mailAttachment)
+        desktop.sendMail(this, fromPath(*outcome.mailAttachment), fromPath(outcome.mailAttachment->filename()));
 }
 
 void MainPanel::importLighterPackCsv()
@@ -627,7 +649,11 @@ void MainPanel::exportLighterPackCsv()
 
 void MainPanel::showTotals()
 {
-    notAvailableYet();
+    const cairnly::Settings& settings = rows->settings();
+    TotalsDialog dialog(cairnly::categoryTotals(cairnly::reportRows(*rows)), rows->metric(),
+                        {toQColor(settings.backColor), toQColor(settings.altColor), toQColor(settings.groupColor)},
+                        this);
+    runner.run(dialog);
 }
 
 void MainPanel::configureCategories()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ExportChoices.h"
 #include "rows/GearRows.h"
 #include "rows/WeightFieldConverter.h"
 #include "settings/RecentFiles.h"
@@ -141,6 +142,7 @@ private:
     cairnly::RecentFiles& recentFiles;
     std::unique_ptr<cairnly::GearRows> rows;
     cairnly::WeightFieldConverter weightConverter; // one direction for the whole run
+    cairnly::ExportChoices exportChoices;          // the Export dialog's, for the whole run
     GearTableModel* model = nullptr;
     GearListView* view = nullptr;
     Commands command{};

@@ -22,6 +22,18 @@ std::string toCp1252(const QString& text)
     return out;
 }
 
+std::filesystem::path toPath(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+QString fromPath(const std::filesystem::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), static_cast<qsizetype>(utf8.size()));
+}
+
 QString messageText(const std::string& utf8)
 {
     return QString::fromStdString(utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QValidator>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 QString fromCp1252(std::string_view text);
 // Characters without a Windows-1252 form never get this far: the edit fields refuse them.
 std::string toCp1252(const QString& text);
+// Paths cross as UTF-8, whole: any character a file name may hold.
+std::filesystem::path toPath(const QString& text);
+QString fromPath(const std::filesystem::path& path);
 // A message text as a message box shows it: "\r\n" becomes a plain line break.
 QString messageText(const std::string& utf8);
 
