@@ -33,7 +33,8 @@ QtDesktop::QtDesktop()
         return;
     }
     mapiLibrary = library;
-    sendDocumentsEntry = reinterpret_cast<void*>(entry);
+    // Kept as the one function pointer type every other converts to and from without complaint.
+    sendDocumentsEntry = reinterpret_cast<void (*)()>(entry);
 }
 
 QtDesktop::~QtDesktop()

@@ -20,8 +20,8 @@ public:
 
 private:
 #ifdef _WIN32
-    void* mapiLibrary = nullptr;        // the loaded mapi32.dll
-    void* sendDocumentsEntry = nullptr; // its MAPISendDocuments
+    void* mapiLibrary = nullptr;            // the loaded mapi32.dll
+    void (*sendDocumentsEntry)() = nullptr; // its MAPISendDocuments
 #else
     QString xdgEmail; // the program's path, empty when it is not on the PATH
 #endif
