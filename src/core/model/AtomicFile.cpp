@@ -6,6 +6,7 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <algorithm>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -32,33 +33,70 @@ fs::path resolveLinks(fs::path target)
 }
 
 #ifdef _WIN32
-std::string lastErrorText()
+// The system's own text for the error, in UTF-8.
+std::string systemErrorText(DWORD error)
 {
-    return std::system_category().message(static_cast<int>(GetLastError()));
+    wchar_t* buffer = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty())
+        return "System error " + std::to_string(error);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// A new file beside the target that no other writer has, opened for writing.
+HANDLE createTemporary(const fs::path& target, fs::path& temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+        const HANDLE file =
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
 }
 
 std::optional<std::string> replaceFile(const fs::path& target, std::string_view bytes)
 {
-    fs::path temporary = target;
-    temporary += L".cairnly-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return lastErrorText();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return std::string("The file could not be written.");
-        }
+    // Windows refuses to replace a read-only file, but Wine does not: ask first, so both keep it.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return systemErrorText(ERROR_ACCESS_DENIED);
+
+    fs::path temporary;
+    const HANDLE file = createTemporary(target, temporary);
+    if (file == INVALID_HANDLE_VALUE)
+        return systemErrorText(GetLastError());
+    DWORD error = ERROR_SUCCESS;
+    for (std::size_t done = 0; done < bytes.size() && error == ERROR_SUCCESS;) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
+            error = GetLastError();
+        else if (written == 0)
+            error = ERROR_WRITE_FAULT;
+        done += written;
     }
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const std::string error = lastErrorText();
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return error;
+    if (error == ERROR_SUCCESS && !FlushFileBuffers(file))
+        error = GetLastError();
+    CloseHandle(file);
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        DeleteFileW(temporary.c_str());
+        return systemErrorText(error);
     }
     return std::nullopt;
 }

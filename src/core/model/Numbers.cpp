@@ -4,12 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
-#ifdef _WIN32
-#include <locale.h>
-#else
 #include <clocale>
 #include <locale.h>
-#endif
 
 namespace cairnly {
 namespace {
@@ -83,6 +79,17 @@ std::string formatWith(Real value, int decimals)
     return std::string(large.data(), result.ptr);
 }
 
+#ifdef _WIN32
+// MinGW's C++ library writes a long double through printf, which takes the decimal point of the locale.
+std::string withDecimalDot(std::string text)
+{
+    const std::string point = std::localeconv()->decimal_point;
+    if (const std::size_t at = text.find(point); point != "." && !point.empty() && at != std::string::npos)
+        text.replace(at, point.size(), ".");
+    return text;
+}
+#endif
+
 } // namespace
 
 double readNumber(std::string_view text)
@@ -106,7 +113,11 @@ std::string formatFixed(double value, int decimals)
 
 std::string formatFixed(long double value, int decimals)
 {
+#ifdef _WIN32
+    return withDecimalDot(formatWith(value, decimals));
+#else
     return formatWith(value, decimals);
+#endif
 }
 
 } // namespace cairnly
