@@ -3,6 +3,7 @@
 #include "model/Message.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <map>
 #include <span>
 #include <string>
@@ -43,6 +44,12 @@ struct Command
 std::span<const Command> dataCommands();
 std::span<const Command> lighterPackCommands();
 std::span<const Command> reportCommands();
+
+// A file named on the command line: its words are UTF-8 on every system.
+inline std::filesystem::path fileArgument(const std::string& word)
+{
+    return std::filesystem::path(std::u8string(word.begin(), word.end()));
+}
 
 // Prints "cairnly-data: REASON" on the error stream and returns 1.
 int fail(const std::string& reason);

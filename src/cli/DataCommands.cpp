@@ -24,7 +24,12 @@ std::string openErrorText(const std::filesystem::path& file)
     if (std::filesystem::is_directory(file, ec))
         return std::make_error_code(std::errc::is_a_directory).message();
     errno = 0;
-    if (std::FILE* stream = std::fopen(file.string().c_str(), "rb")) {
+#ifdef _WIN32
+    std::FILE* stream = _wfopen(file.c_str(), L"rb");
+#else
+    std::FILE* stream = std::fopen(file.c_str(), "rb");
+#endif
+    if (stream) {
         std::fclose(stream);
         return "the file could not be read";
     }
@@ -34,10 +39,10 @@ std::string openErrorText(const std::filesystem::path& file)
 int dump(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const DataFileContents contents = readDataFile(file);
+    const DataFileContents contents = readDataFile(fileArgument(file));
     switch (contents.outcome) {
     case DataFileContents::Outcome::NotOpened:
-        return fail("cannot open " + file + ": " + openErrorText(file));
+        return fail("cannot open " + file + ": " + openErrorText(fileArgument(file)));
     case DataFileContents::Outcome::Refused:
         return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
     case DataFileContents::Outcome::Read:
@@ -51,9 +56,9 @@ int make(const Invocation& invocation)
 {
     const std::string& jsonFile = invocation.arguments[0];
     const std::string& target = invocation.arguments[1];
-    const std::optional<std::string> text = readWholeFile(jsonFile);
+    const std::optional<std::string> text = readWholeFile(fileArgument(jsonFile));
     if (!text)
-        return fail("cannot open " + jsonFile + ": " + openErrorText(jsonFile));
+        return fail("cannot open " + jsonFile + ": " + openErrorText(fileArgument(jsonFile)));
     Json json;
     try {
         json = Json::parse(*text);
@@ -66,14 +71,14 @@ int make(const Invocation& invocation)
     } catch (const JsonFormatError& error) {
         return fail(jsonFile + ": " + error.what());
     }
-    if (const auto error = writeDataFile(target, list.categories, list.rows()))
+    if (const auto error = writeDataFile(fileArgument(target), list.categories, list.rows()))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }
 
 int list(const Invocation& invocation)
 {
-    const std::filesystem::path file = invocation.arguments[0];
+    const std::filesystem::path file = fileArgument(invocation.arguments[0]);
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
     // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.

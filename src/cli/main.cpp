@@ -7,6 +7,14 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
+
 namespace {
 
 using cairnly::cli::Command;
@@ -81,6 +89,26 @@ std::optional<Invocation> parse(const Command& command, const std::vector<std::s
     return invocation;
 }
 
+#ifdef _WIN32
+// The words of the command line in UTF-8: main's own arguments hold only what the ANSI code page can, so
+// a file in a folder with a Greek name could not even be named.
+std::vector<std::string> commandLineWords()
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> words;
+    for (int i = 1; wide && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string word(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, word.data(), size, nullptr, nullptr);
+        word.pop_back(); // the terminating NUL
+        words.push_back(std::move(word));
+    }
+    LocalFree(wide);
+    return words;
+}
+#endif
+
 } // namespace
 
 int cairnly::cli::fail(const std::string& reason)
@@ -89,9 +117,17 @@ int cairnly::cli::fail(const std::string& reason)
     return 1;
 }
 
-int main(int argc, char** argv)
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 {
+#ifdef _WIN32
+    const std::vector<std::string> words = commandLineWords();
+    // The same bytes as everywhere else: "\n" stays "\n", and the console shows the UTF-8 texts.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#else
     const std::vector<std::string> words(argv + 1, argv + argc);
+#endif
     if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
         std::cout << usage();
         return 0;
