@@ -10,7 +10,8 @@ public:
     CommaLocale()
     {
         previous = std::setlocale(LC_ALL, nullptr);
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+        // Linux's names, then Windows'.
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252", "de-DE"}) {
             if (std::setlocale(LC_ALL, name)) {
                 active = true;
                 break;

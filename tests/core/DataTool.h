@@ -1,17 +1,18 @@
 #pragma once
 
 // Runs the built cairnly-data in a temporary folder and reads what it printed.
+#include "ChildProcess.h"
 #include "DataFileBytes.h"
 #include "ScratchFolder.h"
 #include "model/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
 
 namespace cairnly::test {
 
@@ -25,12 +26,24 @@ struct ToolRun
 class DataTool : public ::testing::Test
 {
 protected:
+    // The words of the command line, split at each space.
     ToolRun run(const std::string& arguments)
     {
-        const std::string command =
-            "cd '" + folder.path().string() + "' && '" CAIRNLY_DATA_TOOL "' " + arguments + " >stdout.txt 2>stderr.txt";
-        const int raw = std::system(command.c_str());
-        ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("stdout.txt"), read("stderr.txt")};
+        std::vector<std::string> words;
+        for (std::size_t start = 0; start < arguments.size();) {
+            const std::size_t space = std::min(arguments.find(' ', start), arguments.size());
+            words.push_back(arguments.substr(start, space - start));
+            start = space + 1;
+        }
+        return runWords(words);
+    }
+
+    ToolRun runWords(const std::vector<std::string>& words)
+    {
+        // Made absolute here, while the current folder is still the one the tests started in.
+        static const std::filesystem::path tool = std::filesystem::absolute(CAIRNLY_DATA_TOOL);
+        ChildProcess process(tool, words, folder.path(), folder / "stdout.txt", folder / "stderr.txt");
+        ToolRun result{process.wait(), read("stdout.txt"), read("stderr.txt")};
         std::filesystem::remove(folder.path() / "stdout.txt");
         std::filesystem::remove(folder.path() / "stderr.txt");
         return result;

@@ -28,12 +28,14 @@ TEST(RecentFiles, SavesBesideTheLastFileAndLoadsBack)
     EXPECT_EQ(recent.entries(), (Paths{"/old0.dat", "/old1.dat", "/old2.dat"}));
 
     RecentFiles fresh(folder / "Cairnly.ini");
-    fresh.add("/home/a/Gr\xC3\xBCn.dat");
+    // A path from UTF-8 text: a plain string would be in the ANSI code page on Windows.
+    const std::filesystem::path green = u8"/home/a/Gr\u00fcn.dat";
+    fresh.add(green);
     EXPECT_EQ(fresh.save(), std::nullopt);
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\nFILE=/home/a/trip.dat\r\n[MRU]\r\n"
                                           "MRU0=/home/a/Gr\xFCn.dat\r\nCount=1\r\n");
     recent.load();
-    EXPECT_EQ(recent.entries(), (Paths{"/home/a/Gr\xC3\xBCn.dat"}));
+    EXPECT_EQ(recent.entries(), Paths{green});
 }
 
 TEST(RecentFiles, ReadsDamagedListsSafely)

@@ -326,14 +326,17 @@ TEST(SettingsStore, RecordsTheLastFileOnlyWhenItReadsBack)
     ScratchFolder folder;
     folder.write("Cairnly.ini", "[MRU]\r\nCount=0\r\n");
     EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), "");
-    EXPECT_EQ(recordLastFile(folder / "Cairnly.ini", "/home/hiker/Gr\xC3\xBC\x6E.dat"), std::nullopt);
+    // Paths from UTF-8 texts: a plain string would be in the ANSI code page on Windows.
+    const std::filesystem::path green = u8"/home/hiker/Gr\u00fcn.dat";
+    EXPECT_EQ(recordLastFile(folder / "Cairnly.ini", green), std::nullopt);
     EXPECT_EQ(folder.read("Cairnly.ini"), "[MRU]\r\nCount=0\r\n[LASTFILE]\r\nFILE=/home/hiker/Gr\xFCn.dat\r\n");
-    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), "/home/hiker/Gr\xC3\xBC\x6E.dat");
+    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), green);
 
-    for (const char* path : {"/home/hiker/trip.dat ", "/home/a\nb.dat", "/home/\xE2\x88\x9E.dat"}) {
+    for (const std::u8string path : {u8"/home/hiker/trip.dat ", u8"/home/a\nb.dat", u8"/home/\u221e.dat"}) {
+        const std::string utf8(path.begin(), path.end());
         const std::optional<std::string> told = recordLastFile(folder / "Cairnly.ini", path);
-        ASSERT_TRUE(told.has_value()) << path;
-        EXPECT_NE(told->find(path), std::string::npos);
+        ASSERT_TRUE(told.has_value()) << utf8;
+        EXPECT_NE(told->find(utf8), std::string::npos);
     }
-    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), "/home/hiker/Gr\xC3\xBC\x6E.dat");
+    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), green);
 }
