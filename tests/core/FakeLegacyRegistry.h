@@ -10,11 +10,20 @@
 #include <vector>
 
 // A legacy registry key holding any set of values, for the settings import.
-class FakeLegacyRegistry final : public cairnly::LegacyRegistry
+class FakeLegacyRegistry : public cairnly::LegacyRegistry
 {
 public:
+    // How a real registry would store a value; the import never looks.
+    enum class Kind
+    {
+        Binary,
+        Dword,
+        String
+    };
+
     bool exists = true;
     std::map<std::string, std::vector<uint8_t>> values;
+    std::map<std::string, Kind> kinds; // Binary when not listed
     mutable int opens = 0;
     mutable int openKeys = 0;
 
@@ -22,12 +31,14 @@ public:
     {
         values[name] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                         static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+        kinds[name] = Kind::Dword;
     }
     // A string value as the registry holds it, with its terminating NUL.
     void setString(const std::string& name, const std::string& text)
     {
         values[name] = std::vector<uint8_t>(text.begin(), text.end());
         values[name].push_back(0);
+        kinds[name] = Kind::String;
     }
 
     std::unique_ptr<cairnly::LegacyKey> open() const override

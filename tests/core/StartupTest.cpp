@@ -1,10 +1,13 @@
 #include "settings/Startup.h"
 #include "FakeLegacyRegistry.h"
 #include "ScratchFolder.h"
+#include "WrittenLegacyRegistry.h"
 #include "settings/ColumnLayout.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
+
+#include <type_traits>
 
 using namespace cairnly;
 
@@ -37,12 +40,45 @@ struct UnitsAnswer
     }
 };
 
+// Every test runs against the fake and, on Windows, against the system's registry as well.
+template <class Registry>
+class Startup : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+#ifdef _WIN32
+        if constexpr (std::is_same_v<Registry, WrittenLegacyRegistry>) {
+            if (const std::optional<std::string> why = WrittenLegacyRegistry::whyNotWritable())
+                GTEST_SKIP() << *why;
+        }
+#endif
+    }
+};
+
+#ifdef _WIN32
+using Registries = ::testing::Types<FakeLegacyRegistry, WrittenLegacyRegistry>;
+#else
+using Registries = ::testing::Types<FakeLegacyRegistry>;
+#endif
+
+struct RegistryName
+{
+    template <class Registry>
+    static std::string GetName(int)
+    {
+        return std::is_same_v<Registry, FakeLegacyRegistry> ? "Fake" : "System";
+    }
+};
+
 } // namespace
 
-TEST(Startup, FirstStartInAnEmptyFolderWithoutTheKey)
+TYPED_TEST_SUITE(Startup, Registries, RegistryName);
+
+TYPED_TEST(Startup, FirstStartInAnEmptyFolderWithoutTheKey)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.exists = false;
     UnitsAnswer answer{true};
     StartupState state = startUp(folder.path(), registry, 96, answer.question());
@@ -75,10 +111,10 @@ TEST(Startup, FirstStartInAnEmptyFolderWithoutTheKey)
     EXPECT_EQ(state.settings.printFont.weight, 0);
 }
 
-TEST(Startup, ClosingTheUnitsDialogLeavesOunces)
+TYPED_TEST(Startup, ClosingTheUnitsDialogLeavesOunces)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.exists = false;
     UnitsAnswer answer{std::nullopt};
     const StartupState state = startUp(folder.path(), registry, 96, answer.question());
@@ -87,10 +123,10 @@ TEST(Startup, ClosingTheUnitsDialogLeavesOunces)
     EXPECT_FALSE(state.settings.metric);
 }
 
-TEST(Startup, ImportsEveryValueOfTheLegacyKey)
+TYPED_TEST(Startup, ImportsEveryValueOfTheLegacyKey)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.setDword("BackColor", 0x00112233);
     registry.setDword("AltColor", 0); // black: the default
     registry.values["Coords"] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0};
@@ -162,10 +198,10 @@ TEST(Startup, ImportsEveryValueOfTheLegacyKey)
     EXPECT_STREQ(settings.printFont.faceName, "Arial");
 }
 
-TEST(Startup, AnOpenedKeyWithoutValuesGivesTheDefaults)
+TYPED_TEST(Startup, AnOpenedKeyWithoutValuesGivesTheDefaults)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     UnitsAnswer answer{false};
     const StartupState state = startUp(folder.path(), registry, 96, answer.question());
     EXPECT_EQ(answer.asked, 1);
@@ -189,10 +225,10 @@ TEST(Startup, AnOpenedKeyWithoutValuesGivesTheDefaults)
                                                "EXPORTNOTES=0000000000\r\n");
 }
 
-TEST(Startup, LegacyValuesOfAnotherSizeOrOutOfRangeCountAsAbsent)
+TYPED_TEST(Startup, LegacyValuesOfAnotherSizeOrOutOfRangeCountAsAbsent)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.values["BackColor"] = {1, 2, 3};
     registry.values["Coords"] = {1, 0, 0, 0, 2, 0, 0, 0};
     registry.values["Cols"] = {50, 0, 0, 0, 60, 0};
@@ -216,10 +252,10 @@ TEST(Startup, LegacyValuesOfAnotherSizeOrOutOfRangeCountAsAbsent)
     EXPECT_EQ("FONT=" + *written.readString("MISC", "FONT") + "\r\n", defaultFont);
 }
 
-TEST(Startup, MissingColumnDefinitionsAreNotWritten)
+TYPED_TEST(Startup, MissingColumnDefinitionsAreNotWritten)
 {
     ScratchFolder folder;
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.setDword("Oz", 0);
     registry.setDword("UserColumns", 2);
     registry.values["ColData"] = std::vector<uint8_t>(49, 0x41); // one record where two are due
@@ -232,13 +268,13 @@ TEST(Startup, MissingColumnDefinitionsAreNotWritten)
     EXPECT_FALSE(state.import.unitsAsked);
 }
 
-TEST(Startup, ARecordedLastFileWithoutSettingsGetsTheImport)
+TYPED_TEST(Startup, ARecordedLastFileWithoutSettingsGetsTheImport)
 {
     ScratchFolder folder;
     folder.write("Cairnly.ini", "[LASTFILE]\r\nFILE=trip.txt\r\n");
     const std::string working = "[COLORS]\r\nBACKCOLOR=3322110066\r\n[MISC]\r\nFONTSIZE=0C0000000C\r\n";
     folder.write("GearData.ini", working);
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.setDword("Oz", 1);
     registry.setDword("GroupColor", 0x00445566);
     UnitsAnswer answer{false};
@@ -267,12 +303,12 @@ TEST(Startup, ARecordedLastFileWithoutSettingsGetsTheImport)
     EXPECT_FALSE(state.importRan);
 }
 
-TEST(Startup, AnExistingSettingsFileIsOnlyRead)
+TYPED_TEST(Startup, AnExistingSettingsFileIsOnlyRead)
 {
     ScratchFolder folder;
     const std::string existing = "[COLORS]\r\nALTCOLOR=0000000000\r\nGROUPCOLOR=3322110066\r\n";
     folder.write("GearData.ini", existing);
-    FakeLegacyRegistry registry;
+    TypeParam registry;
     registry.setDword("BackColor", 0x00010203);
     UnitsAnswer answer{true};
     const StartupState state = startUp(folder.path(), registry, 96, answer.question());
