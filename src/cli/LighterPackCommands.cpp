@@ -28,12 +28,11 @@ std::unique_ptr<GearRows> listOf(const fs::path& file)
 int importCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const std::string& csv = invocation.arguments[1];
     const std::string& out = invocation.arguments[2];
-    const auto rows = listOf(file);
-    if (const std::vector<Message> messages = rows->openFile(file); !messages.empty())
+    const auto rows = listOf(fileArgument(file));
+    if (const std::vector<Message> messages = rows->openFile(fileArgument(file)); !messages.empty())
         return failMessages(file, messages);
-    const FileCommandOutcome outcome = importLighterPack(*rows, csv);
+    const FileCommandOutcome outcome = importLighterPack(*rows, fileArgument(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
 
@@ -43,12 +42,12 @@ int importCommand(const Invocation& invocation)
         if (rows->kind(row) != RowKind::Member)
             topLevel.push_back(&rows->record(row));
     }
-    if (const auto error = writeDataFile(out, rows->categories(), topLevel))
+    if (const auto error = writeDataFile(fileArgument(out), rows->categories(), topLevel))
         return fail("cannot write " + out + ": " + *error);
     // OUT reopens with FILE's units and columns: a copy of its settings file, or of the defaults it was
     // read with when it has none.
-    const fs::path settings = settingsFileFor(file);
-    const fs::path outSettings = settingsFileFor(out);
+    const fs::path settings = settingsFileFor(fileArgument(file));
+    const fs::path outSettings = settingsFileFor(fileArgument(out));
     std::optional<std::string> error;
     if (fs::exists(settings)) {
         const std::optional<std::string> bytes = readWholeFile(settings);
@@ -67,11 +66,10 @@ int importCommand(const Invocation& invocation)
 int exportCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const std::string& out = invocation.arguments[1];
-    const auto rows = listOf(file);
-    if (const std::vector<Message> messages = rows->openFile(file); !messages.empty())
+    const auto rows = listOf(fileArgument(file));
+    if (const std::vector<Message> messages = rows->openFile(fileArgument(file)); !messages.empty())
         return failMessages(file, messages);
-    const FileCommandOutcome outcome = exportLighterPack(*rows, out);
+    const FileCommandOutcome outcome = exportLighterPack(*rows, fileArgument(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
     std::cout << outcome.message.text << '\n';
