@@ -53,6 +53,10 @@ build_time=$((SECONDS - start))
 
 echo "== first Wine start (makes the prefix)"
 start=$SECONDS
+# One server for the whole run: a server that quits between two programs can drop the next one's
+# connection ("recvmsg: Connection reset by peer").
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p
 "$wine" wineboot --init
 wine_time=$((SECONDS - start))
 

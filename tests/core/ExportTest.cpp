@@ -239,7 +239,7 @@ TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPa
     choices.onlyChecked = true;
     choices.xml = true;
     readExportSettings(choices, rows->settingsFile());
-    EXPECT_EQ(choices.paths, (std::array<std::filesystem::path, 4>{"C:\\trips\\caf\xC3\xA9.txt", "", "", ""}));
+    EXPECT_EQ(choices.paths, (std::array<std::filesystem::path, 4>{u8"C:\\trips\\caf\u00e9.txt", "", "", ""}));
     EXPECT_TRUE(choices.includeNotes); // no EXPORTNOTES: the flag stays
     EXPECT_FALSE(choices.onlyChecked); // "Export All Items" at every opening
     EXPECT_TRUE(choices.xml);
@@ -258,12 +258,12 @@ TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPa
 
 TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported)
 {
-    const std::filesystem::path unrecordable = folder / "list\u0101.csv"; // no Windows-1252 form
+    const std::filesystem::path unrecordable = folder / u8"list\u0101.csv"; // no Windows-1252 form
     rows->setExportSettings({folder / "list.txt", unrecordable, "", " spaced.xml"}, true);
     std::vector<Message> notes;
     ASSERT_EQ(rows->write(folder / "trip.dat", &notes), std::nullopt);
     ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[0].text, unrecordablePathText((folder / "list\u0101.csv").string()));
+    EXPECT_EQ(notes[0].text, unrecordablePathText(utf8Of(unrecordable)));
     EXPECT_EQ(notes[1].text, unrecordablePathText(" spaced.xml"));
     const ProfileFile saved = ProfileFile::load(folder / "trip.ini");
     EXPECT_EQ(saved.readString("EXPORT", "TEXTFILE"), (folder / "list.txt").string());
