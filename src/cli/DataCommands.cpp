@@ -6,43 +6,22 @@
 #include "model/Cp1252.h"
 #include "rows/GearRows.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace cairnly::cli {
 namespace {
-
-// Why a file could not be read, in the system's words.
-std::string openErrorText(const std::filesystem::path& file)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        return std::make_error_code(std::errc::is_a_directory).message();
-    errno = 0;
-#ifdef _WIN32
-    std::FILE* stream = _wfopen(file.c_str(), L"rb");
-#else
-    std::FILE* stream = std::fopen(file.c_str(), "rb");
-#endif
-    if (stream) {
-        std::fclose(stream);
-        return "the file could not be read";
-    }
-    return std::generic_category().message(errno);
-}
 
 int dump(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
     const DataFileContents contents = readDataFile(fileArgument(file));
     switch (contents.outcome) {
-    case DataFileContents::Outcome::NotOpened:
-        return fail("cannot open " + file + ": " + openErrorText(fileArgument(file)));
+    case DataFileContents::Outcome::Missing:
+    case DataFileContents::Outcome::Unreadable:
+        return fail("cannot open " + file + ": " + contents.readError);
     case DataFileContents::Outcome::Refused:
         return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
     case DataFileContents::Outcome::Read:
@@ -56,12 +35,12 @@ int make(const Invocation& invocation)
 {
     const std::string& jsonFile = invocation.arguments[0];
     const std::string& target = invocation.arguments[1];
-    const std::optional<std::string> text = readWholeFile(fileArgument(jsonFile));
-    if (!text)
-        return fail("cannot open " + jsonFile + ": " + openErrorText(fileArgument(jsonFile)));
+    const WholeFile text = readWholeFile(fileArgument(jsonFile));
+    if (!text.read())
+        return fail("cannot open " + jsonFile + ": " + text.error);
     Json json;
     try {
-        json = Json::parse(*text);
+        json = Json::parse(text.bytes);
     } catch (const Json::parse_error& error) {
         return fail(jsonFile + ": not valid JSON: " + error.what());
     }

@@ -50,10 +50,10 @@ int importCommand(const Invocation& invocation)
     const fs::path outSettings = settingsFileFor(fileArgument(out));
     std::optional<std::string> error;
     if (fs::exists(settings)) {
-        const std::optional<std::string> bytes = readWholeFile(settings);
-        if (!bytes)
-            return fail("cannot read " + settings.string());
-        error = writeFileAtomically(outSettings, *bytes);
+        const WholeFile whole = readWholeFile(settings);
+        if (!whole.read())
+            return fail("cannot read " + settings.string() + ": " + whole.error);
+        error = writeFileAtomically(outSettings, whole.bytes);
     } else {
         error = saveSettings(outSettings, rows->settings());
     }

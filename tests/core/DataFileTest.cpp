@@ -132,7 +132,7 @@ TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
     rows.push_back(itemRecord("Tent", "Fly", "1"));
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {rows[0].get()}), std::nullopt);
     const std::string image = Image{"Tent", "Fly", "1", "1"}.top();
-    EXPECT_EQ(readWholeFile(file), header + "Tent\r\n\r\n" + image + count0 + count0);
+    EXPECT_EQ(readWholeFile(file).bytes, header + "Tent\r\n\r\n" + image + count0 + count0);
     const DataFileContents c = readDataFile(file);
     EXPECT_EQ(c.outcome, DataFileContents::Outcome::Read);
     EXPECT_EQ(c.categories, std::vector<std::string>{"Tent"});
@@ -151,7 +151,7 @@ TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
     if (access(folder.path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "folder permissions do not bind this user (root)";
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
-    EXPECT_EQ(readWholeFile(file), "old");
+    EXPECT_EQ(readWholeFile(file).bytes, "old");
 }
 
 TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
@@ -163,7 +163,7 @@ TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
     if (access(file.c_str(), W_OK) == 0)
         GTEST_SKIP() << "file permissions do not bind this user (root)";
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
-    EXPECT_EQ(readWholeFile(file), "old");
+    EXPECT_EQ(readWholeFile(file).bytes, "old");
 }
 
 TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
@@ -181,21 +181,50 @@ TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(error, std::generic_category().message(EFBIG));
-    EXPECT_EQ(readWholeFile(file), "old");
+    EXPECT_EQ(readWholeFile(file).bytes, "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1); // no temporary left
 }
 #endif
 
-TEST(DataFileRead, AMissingFileGivesTheDefaultCategoriesAndNothingElse)
+TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeReadAndReadsOnPastItsStatedSize)
+{
+    ScratchFolder folder;
+    const WholeFile missing = readWholeFile(folder / "none" / "GearData.dat");
+    EXPECT_EQ(missing.status, WholeFile::Status::Missing);
+    EXPECT_EQ(missing.error, "No such file or directory");
+    const WholeFile directory = readWholeFile(folder.path());
+    EXPECT_EQ(directory.status, WholeFile::Status::Unreadable);
+    EXPECT_EQ(directory.error, "Is a directory");
+    // A file of the proc file system says it is empty, yet holds the running program's name.
+    const WholeFile status = readWholeFile("/proc/self/status");
+    ASSERT_TRUE(status.read());
+    EXPECT_EQ(status.bytes.rfind("Name:", 0), 0u);
+    EXPECT_EQ(status.bytes.back(), '\n');
+    if (!permissionsBind())
+        GTEST_SKIP() << "root reads any file";
+    folder.write("secret.dat", "x");
+    fs::permissions(folder / "secret.dat", fs::perms::owner_write);
+    const WholeFile secret = readWholeFile(folder / "secret.dat");
+    EXPECT_EQ(secret.status, WholeFile::Status::Unreadable);
+    EXPECT_EQ(secret.error, "Permission denied");
+}
+
+TEST(DataFileRead, AMissingFileGivesTheDefaultCategoriesAndAnUnreadableOneSaysSo)
 {
     ScratchFolder folder;
     const DataFileContents c = readDataFile(folder.path() / "GearData.dat");
-    EXPECT_EQ(c.outcome, DataFileContents::Outcome::NotOpened);
+    EXPECT_EQ(c.outcome, DataFileContents::Outcome::Missing);
     EXPECT_EQ(c.categories, (std::vector<std::string>{"Sleeping", "Tent", "Clothes", "Rain Gear", "Miscellaneous",
                                                       "First Aid", "Cooking", "Backpacks"}));
     EXPECT_TRUE(c.records.empty());
     EXPECT_TRUE(c.messages.empty());
-    EXPECT_EQ(readDataFile(folder.path()).outcome, DataFileContents::Outcome::NotOpened); // a folder
+
+    const DataFileContents folderRead = readDataFile(folder.path());
+    EXPECT_EQ(folderRead.outcome, DataFileContents::Outcome::Unreadable);
+    EXPECT_EQ(folderRead.readError, "Is a directory");
+    EXPECT_EQ(folderRead.categories, defaultCategories());
+    EXPECT_EQ(folderRead.messages,
+              (std::vector<Message>{{folder.path().string(), "Unable to Open!", MessageIcon::Exclamation}}));
 }
 
 TEST(DataFileRead, RefusesAFileWithoutCairnlyAndAVersion3File)
@@ -386,4 +415,40 @@ TEST(DataFileRead, ARecordCutShortIsDroppedAndAMemberCutShortToo)
     c = parseDataFile(header + "\r\n" + fly + Image{"Tent", "Pole"}.top() + std::string("\0\0", 2));
     ASSERT_EQ(c.records.size(), 2u);
     EXPECT_EQ(fieldText(c.records[1]->item), "Pole");
+}
+
+TEST(DataFileRead, SaysWhetherReadingStoppedAtDamage)
+{
+    const std::string fly = Image{"Tent", "Fly"}.top() + count0 + count0;
+    const std::string pole = Image{"Tent", "Pole"}.top();
+    const std::string unversioned = field("Tent", 21) + field("Fly", 41) + field("1", 10) + field("", 51) + '\0';
+    const struct
+    {
+        std::string body; // after the header and an empty category list
+        bool damaged;
+        std::size_t rows;
+    } cases[] = {
+        {"", false, 0},
+        {fly + fly, false, 2},
+        {fly + pole + count0 + count1 + "last line without its line end", false, 2},
+        {kitchenImage.top() + count2 + stoveImage.member() + count0 + potImage.member() + count0 + count0, false, 1},
+        {fly + pole.substr(0, 240), true, 1},                                            // a record cut short
+        {fly + pole + std::string("\0\0", 2), true, 2},                                  // a member count cut short
+        {fly + pole + countMinus1, true, 1},                                             // a negative member count
+        {fly + kitchenImage.top() + count2 + stoveImage.member() + count0, true, 2},     // a member missing
+        {fly + kitchenImage.top() + count1 + potImage.member().substr(0, 200), true, 2}, // a member cut short
+        {fly + kitchenImage.top() + countHuge + stoveImage.member() + count0 + count0, true, 2}, // a huge count
+        {fly + pole + count0 + countMinus1 + "x\r\n", true, 1},  // a negative text count
+        {fly + pole + count0 + std::string("\1\0", 2), true, 2}, // a text count cut short
+        {fly + pole + count0 + count2 + "one\r\n", true, 2},     // a text line missing
+    };
+    for (const auto& c : cases) {
+        const DataFileContents read = parseDataFile(header + "\r\n" + c.body);
+        EXPECT_EQ(read.damaged, c.damaged) << c.body.size() << " bytes";
+        EXPECT_EQ(read.records.size(), c.rows) << c.body.size() << " bytes";
+    }
+    EXPECT_FALSE(parseDataFile("Cairnly data file\r\n\r\n" + unversioned + unversioned).damaged);
+    const DataFileContents cut = parseDataFile("Cairnly data file\r\n\r\n" + unversioned + unversioned.substr(0, 100));
+    EXPECT_TRUE(cut.damaged);
+    EXPECT_EQ(cut.records.size(), 1u);
 }

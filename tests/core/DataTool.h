@@ -54,7 +54,7 @@ protected:
         std::ofstream(folder.path() / name, std::ios::binary) << bytes;
     }
 
-    std::string read(const std::string& name) { return readWholeFile(folder.path() / name).value_or("<missing>"); }
+    std::string read(const std::string& name) { return folder.read(name); }
 
     bool exists(const std::string& name) { return std::filesystem::exists(folder.path() / name); }
 

@@ -210,6 +210,22 @@ TEST_F(DataTool, ReportsFilesItCannotReadOrIsRefused)
     EXPECT_TRUE(saysWith(r.err, "cairnly-data: cannot write no/such/folder.dat: %s\n", missingFolderTexts)) << r.err;
 }
 
+TEST_F(DataTool, LeavesReadOnlyFilesAsTheyAreAndSaysWhyItCannotRead)
+{
+    EXPECT_EQ(run("dump .").err, "cairnly-data: cannot open .: Is a directory\n");
+    if (!permissionsBind())
+        GTEST_SKIP() << "root reads and writes any file";
+    write("a.json", list(record("One")));
+    write("kept.dat", "mine");
+    fs::permissions(folder / "kept.dat", fs::perms::owner_read);
+    const ToolRun r = run("make a.json kept.dat");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "cairnly-data: cannot write kept.dat: Permission denied\n");
+    EXPECT_EQ(read("kept.dat"), "mine");
+    fs::permissions(folder / "kept.dat", fs::perms::owner_write);
+    EXPECT_EQ(run("dump kept.dat").err, "cairnly-data: cannot open kept.dat: Permission denied\n");
+}
+
 TEST_F(DataTool, ExplainsItsUse)
 {
     const ToolRun help = run("--help");

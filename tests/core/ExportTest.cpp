@@ -260,10 +260,11 @@ TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported
 {
     const std::filesystem::path unrecordable = folder / u8"list\u0101.csv"; // no Windows-1252 form
     rows->setExportSettings({folder / "list.txt", unrecordable, "", " spaced.xml"}, true);
-    std::vector<Message> notes;
-    ASSERT_EQ(rows->write(folder / "trip.dat", &notes), std::nullopt);
+    const WriteReport report = rows->write(folder / "trip.dat");
+    EXPECT_FALSE(report.failed);
+    const std::vector<Message>& notes = report.messages;
     ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[0].text, unrecordablePathText(utf8Of(unrecordable)));
+    EXPECT_EQ(notes[0].text, unrecordablePathText(pathText(unrecordable)));
     EXPECT_EQ(notes[1].text, unrecordablePathText(" spaced.xml"));
     const ProfileFile saved = ProfileFile::load(folder / "trip.ini");
     EXPECT_EQ(saved.readString("EXPORT", "TEXTFILE"), (folder / "list.txt").string());

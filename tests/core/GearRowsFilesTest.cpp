@@ -29,7 +29,7 @@ TEST_F(RowsFilesTest, WriteRecordsTheCurrentFileThenTheSettingsThenTheList)
 {
     add("Tent", "Fly", "12");
     rows->setChecked(0, true);
-    ASSERT_EQ(rows->write(), std::nullopt);
+    ASSERT_TRUE(rows->write().messages.empty());
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\nFILE=" + (folder / "GearData.dat").string() + "\r\n");
     EXPECT_EQ(ProfileFile::load(folder / "GearData.ini").readString("MISC", "OZ"), "0000");
     EXPECT_EQ(folder.read("GearData.dat"),
@@ -40,11 +40,13 @@ TEST_F(RowsFilesTest, AFailedWriteIsReportedAfterTheFirstTwoStepsAreDone)
 {
     add("Tent", "Fly", "12");
     std::filesystem::create_directory(folder / "GearData.dat"); // cannot be replaced by a file
-    const auto error = rows->write();
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->caption, "Error");
-    EXPECT_EQ(error->icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(saysWith(error->text, "%s", folderInTheWayTexts)) << error->text;
+    const WriteReport report = rows->write();
+    ASSERT_EQ(report.messages.size(), 1u);
+    EXPECT_EQ(report.messages[0].caption, "Error");
+    EXPECT_EQ(report.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(saysWith(report.messages[0].text, "%s", folderInTheWayTexts)) << report.messages[0].text;
+    EXPECT_TRUE(report.failed);
+    EXPECT_FALSE(report.listWritten);
     EXPECT_NE(folder.read("Cairnly.ini"), "<missing>");
     EXPECT_NE(folder.read("GearData.ini"), "<missing>");
 }
@@ -55,7 +57,7 @@ TEST_F(RowsFilesTest, AnExpandedGroupIsWrittenOnceAndStaysExpanded)
     add("Cooking", "Stove", "7");
     group("Stove", "Pot", "Kitchen");
     rows->toggleGroup(0);
-    ASSERT_EQ(rows->write(), std::nullopt);
+    ASSERT_TRUE(rows->write().messages.empty());
     Image kitchen;
     kitchen.category = "Cooking";
     kitchen.item = "Kitchen";
@@ -79,7 +81,7 @@ TEST_F(RowsFilesTest, AListComesBackInCategoryOrderWithGroupsCollapsedAndMembers
     rows->setChecked(rowOf("+ Kitchen"), true);
     rows->toggleGroup(0);
     rows->sortByColumn(2);
-    ASSERT_EQ(rows->write(), std::nullopt);
+    ASSERT_TRUE(rows->write().messages.empty());
 
     makeRows(Settings{});
     rows->loadWorkingFile();
@@ -170,7 +172,7 @@ TEST_F(RowsFilesTest, AnEmptyCategoryNameIsNeverListedSoTheFileReadsBack)
     add("Tent", "Fly", "12");
     EXPECT_EQ(rows->setCategories({"Tent", "", "Cooking"}), std::nullopt);
     EXPECT_EQ(rows->renameCategory("Tent", ""), std::nullopt);
-    ASSERT_EQ(rows->write(), std::nullopt);
+    ASSERT_TRUE(rows->write().messages.empty());
     EXPECT_EQ(folder.read("GearData.dat"),
               header + "Tent\r\nCooking\r\n\r\n" + itemImage("Tent", "Fly", "12").top() + count0 + count0);
     EXPECT_EQ(rows->loadWorkingFile(), std::vector<Message>{});

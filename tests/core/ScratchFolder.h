@@ -6,6 +6,13 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
+
+// Root reads and writes whatever the permission bits say, so tests of them skip there.
+inline bool permissionsBind()
+{
+    return geteuid() != 0;
+}
 
 // A new empty folder for one test, removed with everything in it afterwards.
 class ScratchFolder
@@ -33,10 +40,13 @@ public:
     const std::filesystem::path& path() const { return folder; }
     std::filesystem::path operator/(const std::filesystem::path& name) const { return folder / name; }
 
-    // The file's bytes, or "<missing>".
+    // The file's bytes, "<missing>" or "<unreadable>".
     std::string read(const std::filesystem::path& name) const
     {
-        return cairnly::readWholeFile(folder / name).value_or("<missing>");
+        const cairnly::WholeFile whole = cairnly::readWholeFile(folder / name);
+        if (whole.read())
+            return whole.bytes;
+        return whole.status == cairnly::WholeFile::Status::Missing ? "<missing>" : "<unreadable>";
     }
     void write(const std::filesystem::path& name, const std::string& bytes) const
     {

@@ -321,22 +321,24 @@ TEST(SettingsStore, ResolvesSystemColours)
     EXPECT_EQ(resolveColor(0x0AE0FFFF, table), 0x00E0FFFFu);
 }
 
-TEST(SettingsStore, RecordsTheLastFileOnlyWhenItReadsBack)
+TEST(SettingsStore, RecordsTheLastFileOrRemovesARecordThatWouldNotReadBack)
 {
     ScratchFolder folder;
+    const auto lastFile = [&folder] { return readLastFile(ProfileFile::load(folder / "Cairnly.ini")); };
     folder.write("Cairnly.ini", "[MRU]\r\nCount=0\r\n");
-    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), "");
+    EXPECT_EQ(lastFile(), "");
     // Paths from UTF-8 texts: a plain string would be in the ANSI code page on Windows.
     const std::filesystem::path green = u8"/home/hiker/Gr\u00fcn.dat";
-    EXPECT_EQ(recordLastFile(folder / "Cairnly.ini", green), std::nullopt);
-    EXPECT_EQ(folder.read("Cairnly.ini"), "[MRU]\r\nCount=0\r\n[LASTFILE]\r\nFILE=/home/hiker/Gr\xFCn.dat\r\n");
-    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), green);
-
     for (const std::u8string path : {u8"/home/hiker/trip.dat ", u8"/home/a\nb.dat", u8"/home/\u221e.dat"}) {
         const std::string utf8(path.begin(), path.end());
-        const std::optional<std::string> told = recordLastFile(folder / "Cairnly.ini", path);
-        ASSERT_TRUE(told.has_value()) << utf8;
-        EXPECT_NE(told->find(utf8), std::string::npos);
+        EXPECT_EQ(recordLastFile(folder / "Cairnly.ini", green), std::nullopt);
+        EXPECT_EQ(folder.read("Cairnly.ini"), "[MRU]\r\nCount=0\r\n[LASTFILE]\r\nFILE=/home/hiker/Gr\xFCn.dat\r\n");
+        EXPECT_EQ(lastFile(), green);
+        // The next start must not name the earlier file, nor Save write this list over it.
+        EXPECT_EQ(recordLastFile(folder / "Cairnly.ini", path), std::nullopt) << utf8;
+        EXPECT_EQ(folder.read("Cairnly.ini"), "[MRU]\r\nCount=0\r\n[LASTFILE]\r\n") << utf8;
     }
-    EXPECT_EQ(readLastFile(folder / "Cairnly.ini"), green);
+    ScratchFolder empty;
+    EXPECT_EQ(recordLastFile(empty / "Cairnly.ini", std::filesystem::path(u8"/home/\u221e.dat")), std::nullopt);
+    EXPECT_EQ(empty.read("Cairnly.ini"), "<missing>");
 }

@@ -183,7 +183,8 @@ TYPED_TEST(Startup, ImportsEveryValueOfTheLegacyKey)
                                                "XMLFILE=list.xml\r\n"
                                                "EXPORTNOTES=0000000000\r\n");
     ASSERT_EQ(state.messages.size(), 1u);
-    EXPECT_NE(state.messages[0].find("\" padded.html\""), std::string::npos);
+    EXPECT_NE(state.messages[0].text.find("\" padded.html\""), std::string::npos);
+    EXPECT_EQ(state.messages[0].caption, "Cairnly");
 
     const Settings& settings = state.settings;
     EXPECT_EQ(settings.backColor, 0x00112233u);
@@ -321,4 +322,48 @@ TYPED_TEST(Startup, AnExistingSettingsFileIsOnlyRead)
     EXPECT_FALSE(state.settings.metric);
     // No FONT entry: the bold start-up font stays.
     EXPECT_EQ(state.settings.printFont, startupPrintFont(96));
+}
+
+TEST(Startup, SettingsFilesThatCannotBeReadAreToldAndNeitherImportedIntoNorWritten)
+{
+    const auto unableToOpen = [](const std::filesystem::path& file) {
+        return Message{file.string(), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok};
+    };
+    FakeLegacyRegistry registry;
+    UnitsAnswer answer{true};
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder / "Cairnly.ini"); // a folder cannot be read as a file
+    std::filesystem::create_directory(folder / "GearData.ini");
+    StartupState state = startUp(folder.path(), registry, 96, answer.question());
+    EXPECT_EQ(state.messages,
+              (std::vector<Message>{unableToOpen(folder / "Cairnly.ini"), unableToOpen(folder / "GearData.ini")}));
+    EXPECT_FALSE(state.importRan);
+
+    ScratchFolder other;
+    other.write("Cairnly.ini", "[LASTFILE]\r\nFILE=trip.dat\r\n");
+    std::filesystem::create_directory(other / "trip.ini");
+    state = startUp(other.path(), registry, 96, answer.question());
+    EXPECT_EQ(state.messages, std::vector<Message>{unableToOpen(other / "trip.ini")});
+    EXPECT_FALSE(state.importRan);
+    EXPECT_EQ(answer.asked, 0);
+    EXPECT_EQ(registry.opens, 0);
+}
+
+TEST(Startup, ALastFileWhoseFolderIsGoneIsToldAndAsksNothing)
+{
+    ScratchFolder folder;
+    const std::filesystem::path gone = folder / "stick" / "trip.dat";
+    folder.write("Cairnly.ini", "[LASTFILE]\r\nFILE=" + gone.string() + "\r\n");
+    FakeLegacyRegistry registry;
+    registry.exists = false;
+    UnitsAnswer answer{true};
+    const StartupState state = startUp(folder.path(), registry, 96, answer.question());
+    EXPECT_EQ(answer.asked, 0);
+    EXPECT_FALSE(state.importRan);
+    EXPECT_EQ(state.currentDataFile, gone);
+    EXPECT_EQ(state.messages, (std::vector<Message>{{"The last data file " + gone.string() +
+                                                         " cannot be reached: No such file or directory",
+                                                     "Cairnly", MessageIcon::Exclamation, MessageButtons::Ok}}));
+    EXPECT_EQ(folder.read("GearData.ini"), "<missing>");
+    EXPECT_FALSE(std::filesystem::exists(folder / "stick"));
 }

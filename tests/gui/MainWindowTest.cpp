@@ -352,6 +352,32 @@ TEST_F(MainWindowTest, AFailedWriteAtClosingAsksBeforeTheListIsLost)
     EXPECT_TRUE(closeWindow());
 }
 
+TEST_F(MainWindowTest, AWorkingFileReadInPartOrNotAtAllIsNeverLostAtClosing)
+{
+    const std::string version3 = "Cairnly data file. Version 3\r\nTent\r\n\r\n";
+    const std::string working = (folder / "GearData.dat").string();
+    folder.write("GearData.dat", version3);
+    start();
+    EXPECT_EQ(prompts.shown,
+              (std::vector<Message>{
+                  {"Version 5 requires a GearData.dat file in version 4 or 5 format", "Cairnly", MessageIcon::Error},
+                  {"The file " + working + " will be kept as " + working + ".bak before the list is saved over it.",
+                   "Cairnly", MessageIcon::Exclamation}}));
+    ASSERT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read("GearData.dat.bak"), version3);
+    EXPECT_EQ(folder.read("GearData.dat"), header + "\r\n");
+
+    std::filesystem::remove(folder / "GearData.dat");
+    std::filesystem::create_directory(folder / "GearData.dat"); // there, but no file to read
+    prompts.shown.clear();
+    start(std::nullopt);
+    EXPECT_EQ(prompts.shown, (std::vector<Message>{{working, "Unable to Open!", MessageIcon::Exclamation}}));
+    prompts.answers.push_back(true);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(prompts.shown.back(), (Message{"The list could not be saved. Close anyway and lose the changes?", "Error",
+                                             MessageIcon::Question, MessageButtons::YesNo}));
+}
+
 TEST_F(MainWindowTest, TheWindowComesBackWhereItWasWithItsColumnsAsTheyWere)
 {
     start();

@@ -249,10 +249,10 @@ FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)
         return failure(ec.message() + ".");
     if (size > lighterPackFileLimit)
         return failure("the file is larger than 10 MB, far larger than any gear list.");
-    const std::optional<std::string> bytes = readWholeFile(csvFile);
-    if (!bytes)
+    const WholeFile whole = readWholeFile(csvFile);
+    if (!whole.read())
         return failure("the file could not be read.");
-    LighterPackRows parsed = parseLighterPack(*bytes, rows.metric());
+    LighterPackRows parsed = parseLighterPack(whole.bytes, rows.metric());
     std::string summary = importSummary(parsed);
     rows.addImported(std::move(parsed.records));
     return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};

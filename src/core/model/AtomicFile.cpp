@@ -1,12 +1,13 @@
 #include "AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
-#include <algorithm>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -18,6 +19,43 @@ namespace fs = std::filesystem;
 
 namespace cairnly {
 namespace {
+
+#ifdef _WIN32
+using FileStatus = struct _stat64;
+int fileStatus(int fd, FileStatus* status)
+{
+    return _fstat64(fd, status);
+}
+long long readSome(int fd, char* into, std::size_t room)
+{
+    return _read(fd, into, static_cast<unsigned>(std::min<std::size_t>(room, 1u << 30)));
+}
+int closeFile(int fd)
+{
+    return _close(fd);
+}
+#else
+using FileStatus = struct stat;
+int fileStatus(int fd, FileStatus* status)
+{
+    return fstat(fd, status);
+}
+ssize_t readSome(int fd, char* into, std::size_t room)
+{
+    return read(fd, into, room);
+}
+int closeFile(int fd)
+{
+    return close(fd);
+}
+#endif
+
+// Closes a file descriptor when it goes out of scope.
+struct FileDescriptor
+{
+    int fd;
+    ~FileDescriptor() { closeFile(fd); }
+};
 
 // Follows a chain of symbolic links (dangling or not) to the file that is really written.
 fs::path resolveLinks(fs::path target)
@@ -171,18 +209,53 @@ std::optional<std::string> writeFileAtomically(const fs::path& target, std::stri
     return replaceFile(resolveLinks(target), bytes);
 }
 
-std::optional<std::string> readWholeFile(const fs::path& file)
+WholeFile readWholeFile(const fs::path& file)
 {
-    std::error_code ec;
-    if (fs::is_directory(file, ec))
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    WholeFile result;
+    auto fail = [&result](int error) {
+        result.status =
+            error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
+        result.error = std::generic_category().message(error);
+        return std::move(result);
+    };
+#ifdef _WIN32
+    const int fd = _wopen(file.c_str(), _O_RDONLY | _O_BINARY);
+#else
+    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+#endif
+    if (fd < 0)
+        return fail(errno);
+    const FileDescriptor closer{fd};
+    FileStatus status{};
+    if (fileStatus(fd, &status) != 0)
+        return fail(errno);
+    if ((status.st_mode & S_IFMT) == S_IFDIR)
+        return fail(EISDIR);
+
+    // One read normally does it; a file that grew meanwhile is read on to its end.
+    std::string& bytes = result.bytes;
+    bytes.resize(static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)));
+    std::size_t done = 0;
+    char more[4096];
+    for (;;) {
+        const bool full = done == bytes.size();
+        char* into = full ? more : bytes.data() + done;
+        const std::size_t room = full ? sizeof more : bytes.size() - done;
+        const auto n = readSome(fd, into, room);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            break;
+        if (full)
+            bytes.append(more, static_cast<std::size_t>(n));
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    result.status = WholeFile::Status::Read;
+    return result;
 }
 
 } // namespace cairnly

@@ -14,7 +14,24 @@ namespace cairnly {
 // old file is left as it was.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
-// The whole file, or empty when it cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+// A whole file's bytes, or why there are none.
+struct WholeFile
+{
+    enum class Status
+    {
+        Read,
+        Missing,   // no such file (or no such folder on its path)
+        Unreadable // it is there but cannot be read: a folder, no permission, an I/O error
+    };
+
+    Status status = Status::Missing;
+    std::string bytes;
+    std::string error; // the system's text, when unreadable
+
+    bool read() const { return status == Status::Read; }
+};
+
+// Reads the file in one go into a buffer of its size (reading on while a short read leaves some).
+WholeFile readWholeFile(const std::filesystem::path& file);
 
 } // namespace cairnly

@@ -61,12 +61,12 @@ public:
         return start;
     }
 
-    // A little-endian 32-bit count; a count cut off by the end of the file reads as 0.
-    int32_t count()
+    // A little-endian 32-bit count, or none when the file ends before it.
+    std::optional<int32_t> count()
     {
         const unsigned char* p = take(countSize);
         if (!p)
-            return 0;
+            return std::nullopt;
         const uint32_t value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
         return static_cast<int32_t>(value);
     }
@@ -114,49 +114,66 @@ void readCategories(ByteReader& in, std::vector<std::string>& categories)
     }
 }
 
-// Reads the count's lines into a new list, adding them in file order. A count beyond the file's end
-// reads the lines there are. False for a negative count, which only a damaged file holds.
-bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts)
+// Reads the count's lines into a new list, adding them in file order. A count cut off by the end of
+// the file reads as 0, and a count beyond the file's end reads the lines there are; either marks the
+// file damaged. False for a negative count, which only a damaged file holds.
+bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts, bool& damaged)
 {
-    const int32_t count = in.count();
-    if (count < 0)
-        return false;
-    if (count == 0)
+    const std::optional<int32_t> count = in.count();
+    if (!count || *count < 0) {
+        damaged = true;
+        return !count;
+    }
+    if (*count == 0)
         return true;
     texts = std::make_unique<OwningList<std::string>>();
-    for (int32_t i = 0; i < count && !in.atEnd(); ++i)
+    for (int32_t i = 0; i < *count; ++i) {
+        if (in.atEnd()) {
+            damaged = true;
+            break;
+        }
         texts->add(std::make_unique<std::string>(lineText(in.line(), columnTextLimit)));
+    }
     return true;
 }
 
-// One row block. False when reading ends: the record image is cut short or a count is negative; the
-// record being built is then dropped.
+// One row block. False when reading ends: at the end of the file, or at a record image cut short or a
+// negative count, which mark the file damaged; the record being built is then dropped.
 bool readBlock(ByteReader& in, BlockLayout layout, DataFileContents& contents)
 {
-    const unsigned char* image = in.take(topLevelImageSize);
-    if (!image)
+    if (in.atEnd())
         return false;
+    const unsigned char* image = in.take(topLevelImageSize);
+    if (!image) {
+        contents.damaged = true;
+        return false;
+    }
     std::unique_ptr<GearRecord> record = readImage(image);
 
-    const int32_t memberCount = in.count();
-    if (memberCount < 0)
-        return false;
-    if (memberCount != 0) {
+    // A member count cut off by the end of the file reads as 0: the record stands.
+    const std::optional<int32_t> memberCount = in.count();
+    if (!memberCount || *memberCount < 0) {
+        contents.damaged = true;
+        if (memberCount)
+            return false;
+    } else if (*memberCount != 0) {
         record->members = std::make_unique<OwningList<GearRecord>>();
         // Each member needs bytes, so a huge count stops at the end of the file. A member cut short by
         // it is dropped.
-        for (int32_t i = 0; i < memberCount && !in.atEnd(); ++i) {
+        for (int32_t i = 0; i < *memberCount; ++i) {
             const unsigned char* memberImage = in.take(memberImageSize);
-            if (!memberImage)
-                continue;
+            if (!memberImage) {
+                contents.damaged = true;
+                break;
+            }
             std::unique_ptr<GearRecord> member = readImage(memberImage);
-            if (layout.memberTexts && !readTexts(in, member->columnTexts))
+            if (layout.memberTexts && !readTexts(in, member->columnTexts, contents.damaged))
                 return false;
             member->parent = record.get();
             record->members->add(std::move(member));
         }
     }
-    if (layout.rowTexts && !readTexts(in, record->columnTexts))
+    if (layout.rowTexts && !readTexts(in, record->columnTexts, contents.damaged))
         return false;
 
     if (record->isGroup())
@@ -246,14 +263,19 @@ const std::vector<std::string>& defaultCategories()
 
 DataFileContents readDataFile(const std::filesystem::path& file)
 {
-    const std::optional<std::string> bytes = readWholeFile(file);
-    if (!bytes) {
-        DataFileContents contents;
-        contents.outcome = DataFileContents::Outcome::NotOpened;
-        contents.categories = defaultCategories();
-        return contents;
+    const WholeFile whole = readWholeFile(file);
+    if (whole.read())
+        return parseDataFile(whole.bytes);
+    DataFileContents contents;
+    contents.categories = defaultCategories();
+    contents.readError = whole.error;
+    if (whole.status == WholeFile::Status::Missing) {
+        contents.outcome = DataFileContents::Outcome::Missing;
+    } else {
+        contents.outcome = DataFileContents::Outcome::Unreadable;
+        contents.messages.push_back(unableToOpen(file));
     }
-    return parseDataFile(*bytes);
+    return contents;
 }
 
 DataFileContents parseDataFile(std::string_view bytes)
@@ -278,8 +300,14 @@ DataFileContents parseDataFile(std::string_view bytes)
     readCategories(in, contents.categories);
 
     if (contents.format == DataFormat::Unversioned) {
-        while (const unsigned char* image = in.take(unversionedImageSize))
+        while (!in.atEnd()) {
+            const unsigned char* image = in.take(unversionedImageSize);
+            if (!image) {
+                contents.damaged = true;
+                break;
+            }
             contents.records.push_back(fromUnversioned(readUnversionedImage(image)));
+        }
         return contents;
     }
     const BlockLayout layout = layoutOf(contents.format);

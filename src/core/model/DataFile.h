@@ -25,12 +25,15 @@ struct DataFileContents
 {
     enum class Outcome
     {
-        Read,      // the file was read (possibly only in part, when it is damaged)
-        NotOpened, // the file could not be opened: the default categories, no records, no message
-        Refused    // not a Cairnly file, or a Version 3 file: nothing read, one message
+        Read,       // the file was read (only in part when it is damaged)
+        Missing,    // there is no such file: the default categories, no records, no message
+        Unreadable, // it is there but cannot be read: the default categories, no records, "Unable to Open!"
+        Refused     // not a Cairnly file, or a Version 3 file: nothing read, one message
     };
 
     Outcome outcome = Outcome::Read;
+    bool damaged = false;  // reading stopped at damage (a bad count, a cut record): some rows may be lost
+    std::string readError; // the system's text, when missing or unreadable
     DataFormat format = DataFormat::Current;
     std::vector<std::string> categories;
     std::vector<std::unique_ptr<GearRecord>> records; // top-level records in file order

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <utility>
 
 namespace cairnly {
 
@@ -30,8 +32,33 @@ struct Message
     bool operator==(const Message&) const = default;
 };
 
+// A path as messages show it.
+inline std::string pathText(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The application's name: the frame's title, the first part of every window title and the caption of
 // messages that have none of their own.
 inline constexpr const char* applicationName = "Cairnly";
+
+// A file that is there but cannot be read.
+inline Message unableToOpen(const std::filesystem::path& file)
+{
+    return {pathText(file), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+// A file that could not be written, in the system's words or ours.
+inline Message writeError(std::string text)
+{
+    return {std::move(text), "Error", MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+// Something the user should know that is no failure.
+inline Message notice(std::string text)
+{
+    return {std::move(text), applicationName, MessageIcon::Exclamation, MessageButtons::Ok};
+}
 
 } // namespace cairnly

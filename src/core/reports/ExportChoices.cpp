@@ -53,8 +53,7 @@ ExportOutcome runExport(const GearRows& rows, const ExportChoices& choices, cons
         const std::filesystem::path& target = choices.path(format);
         if (!target.empty() && !writeFileAtomically(target, exportBytes(format, view, options)))
             return true;
-        outcome.messages.push_back(
-            Message{utf8Of(target), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok});
+        outcome.messages.push_back(unableToOpen(target));
         return false;
     };
     for (const ExportFormat format :

@@ -407,26 +407,61 @@ void GearRows::insertContents(DataFileContents contents)
     }
 }
 
-std::vector<Message> GearRows::loadData(DataFileContents contents)
+void GearRows::loadData(DataFileContents contents)
 {
-    std::vector<Message> messages = std::move(contents.messages);
     beginReset();
     insertContents(std::move(contents));
     endReset();
     updateTotal(true);
     updateControlStates();
     notifyStates();
+}
+
+// The reader's messages, and what its outcome means for a later write over the file, which the list
+// then stands for.
+std::vector<Message> GearRows::guardAfterReading(const fs::path& file, const DataFileContents& contents)
+{
+    std::vector<Message> messages = contents.messages;
+    switch (contents.outcome) {
+    case DataFileContents::Outcome::Unreadable:
+        overwriteGuard.neverOverwrite(file, contents.readError);
+        break;
+    case DataFileContents::Outcome::Refused:
+        messages.push_back(overwriteGuard.keepBeforeOverwriting(file, std::nullopt));
+        break;
+    case DataFileContents::Outcome::Read:
+        if (contents.damaged)
+            messages.push_back(overwriteGuard.keepBeforeOverwriting(file, contents.records.size()));
+        else
+            overwriteGuard.readWhole(file);
+        break;
+    case DataFileContents::Outcome::Missing:
+        break;
+    }
     return messages;
 }
 
 std::vector<Message> GearRows::loadWorkingFile()
 {
-    return loadData(readDataFile(workingDataFile()));
+    const fs::path file = workingDataFile();
+    DataFileContents contents = readDataFile(file);
+    std::vector<Message> messages = guardAfterReading(file, contents);
+    loadData(std::move(contents));
+    return messages;
 }
 
-std::optional<Message> GearRows::write(const std::optional<fs::path>& target, std::vector<Message>* notes)
+WriteReport GearRows::write(const std::optional<fs::path>& target)
 {
-    recordLastFile(applicationSettingsFile(), dataFile);
+    WriteReport report;
+    auto fail = [&report](Message message) {
+        report.messages.push_back(std::move(message));
+        report.failed = true;
+    };
+    const fs::path appSettingsFile = applicationSettingsFile();
+    if (!pathToProfileText(dataFile))
+        report.messages.push_back(notice(unrecordablePathText(pathText(dataFile))));
+    if (const auto error = recordLastFile(appSettingsFile, dataFile))
+        fail(writeError(settingsWriteFailureText(appSettingsFile, *error)));
     const fs::path file = target ? *target : workingDataFile();
 
     for (std::size_t i = 0; i < layout.columns.size() && i < columnWidthSlots; ++i)
@@ -438,13 +473,13 @@ std::optional<Message> GearRows::write(const std::optional<fs::path>& target, st
     } else {
         currentSettings.columnOrder = std::vector<int32_t>(layout.order.begin(), layout.order.end());
     }
-    std::vector<std::string> unrecorded;
-    saveSettings(settingsFileFor(file), currentSettings, &unrecorded);
-    for (const std::string& path : unrecorded) {
-        if (notes)
-            notes->push_back(
-                {unrecordablePathText(path), applicationName, MessageIcon::Exclamation, MessageButtons::Ok});
-    }
+    const fs::path settingsFile = settingsFileFor(file);
+    std::vector<std::string> unrecordedPaths;
+    const auto settingsError = saveSettings(settingsFile, currentSettings, &unrecordedPaths);
+    for (const std::string& path : unrecordedPaths)
+        report.messages.push_back(notice(unrecordablePathText(path)));
+    if (settingsError)
+        fail(writeError(settingsWriteFailureText(settingsFile, *settingsError)));
 
     std::vector<const GearRecord*> topLevel;
     topLevel.reserve(rows.size());
@@ -454,9 +489,16 @@ std::optional<Message> GearRows::write(const std::optional<fs::path>& target, st
         row.record->checked = row.checked ? 1 : 0;
         topLevel.push_back(row.record.get());
     }
-    if (auto error = writeDataFile(file, categoryList, topLevel))
-        return Message{*error, "Error", MessageIcon::Exclamation, MessageButtons::Ok};
-    return std::nullopt;
+    if (!overwriteGuard.beforeWrite(file, report.messages)) {
+        report.failed = true;
+        return report;
+    }
+    if (const auto error = writeDataFile(file, categoryList, topLevel)) {
+        fail(writeError(*error));
+        return report;
+    }
+    report.listWritten = true;
+    return report;
 }
 
 void GearRows::setExportSettings(const std::array<fs::path, 4>& paths, bool includeNotes)
@@ -493,9 +535,14 @@ std::vector<Message> GearRows::reloadFrom(const fs::path& file, DataFileContents
 {
     dataFile = file;
     settingsPath = settingsFileFor(file);
-    loadSettings(settingsPath, currentSettings);
+    std::vector<Message> messages;
+    if (loadSettings(settingsPath, currentSettings))
+        messages.push_back(unableToOpen(settingsPath));
     layout = columnLayout(currentSettings, clientWidth);
-    return loadData(std::move(contents));
+    for (Message& message : guardAfterReading(file, contents))
+        messages.push_back(std::move(message));
+    loadData(std::move(contents));
+    return messages;
 }
 
 std::vector<Message> GearRows::openFile(const fs::path& file)
@@ -504,12 +551,12 @@ std::vector<Message> GearRows::openFile(const fs::path& file)
         return {*refused};
     std::error_code ec;
     if (!fs::exists(file, ec))
-        return {Message{file.string(), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
+        return {Message{pathText(file), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
     DataFileContents contents = readDataFile(file);
-    if (contents.outcome == DataFileContents::Outcome::Refused)
+    if (contents.outcome == DataFileContents::Outcome::Missing)
+        return {Message{pathText(file), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
+    if (contents.outcome != DataFileContents::Outcome::Read)
         return contents.messages;
-    if (contents.outcome == DataFileContents::Outcome::NotOpened)
-        return {Message{file.string(), "Unable to Open!", MessageIcon::Exclamation, MessageButtons::Ok}};
     return reloadFrom(file, std::move(contents));
 }
 
@@ -519,31 +566,30 @@ std::vector<Message> GearRows::saveAs(const fs::path& file)
         return {*refused};
     const fs::path previous = dataFile;
     dataFile = file;
-    std::vector<Message> notes;
-    if (auto error = write(file, &notes)) {
+    WriteReport report = write(file);
+    if (!report.listWritten) {
         dataFile = previous;
-        notes.push_back(*error);
-        return notes;
+        return std::move(report.messages);
     }
-    std::vector<Message> messages = reloadFrom(file, readDataFile(file));
-    messages.insert(messages.begin(), notes.begin(), notes.end());
-    return messages;
+    for (Message& message : reloadFrom(file, readDataFile(file)))
+        report.messages.push_back(std::move(message));
+    return std::move(report.messages);
 }
 
 std::vector<Message> GearRows::switchHideMode(bool& mode, bool on, bool otherMode)
 {
     if (on == mode)
         return {};
-    std::vector<Message> notes;
+    std::vector<Message> messages;
     if (on && !otherMode) {
-        if (auto error = write(std::nullopt, &notes)) {
-            notes.push_back(*error);
-            return notes;
-        }
+        WriteReport report = write();
+        messages = std::move(report.messages);
+        if (!report.listWritten)
+            return messages;
     }
     mode = on;
-    std::vector<Message> messages = loadWorkingFile();
-    messages.insert(messages.begin(), notes.begin(), notes.end());
+    for (Message& message : loadWorkingFile())
+        messages.push_back(std::move(message));
     return messages;
 }
 

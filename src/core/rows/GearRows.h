@@ -3,6 +3,7 @@
 #include "model/DataFile.h"
 #include "model/GearRecord.h"
 #include "model/Message.h"
+#include "model/OverwriteGuard.h"
 #include "rows/DisplayLock.h"
 #include "settings/ColumnLayout.h"
 #include "settings/PrintFont.h"
@@ -117,6 +118,14 @@ struct CreateGroupRequest
 
 using DropReply = std::variant<std::monostate, Message, CreateGroupRequest>;
 
+// What writing the list reports.
+struct WriteReport
+{
+    std::vector<Message> messages; // failures and notices, in the order they arose
+    bool listWritten = false;      // the data file itself was written
+    bool failed = false;           // some file could not be written (a notice alone is no failure)
+};
+
 // The gear list: the rows with their records and ticks, the categories, the group names, the columns,
 // the units, the running total, the sort and hide state, the button states, and the files they are read
 // from and written to. Every operation takes row indexes and answers, and returns what the user must be
@@ -174,9 +183,9 @@ public:
     std::vector<Message> loadWorkingFile();
     // Records the current data file in Cairnly.ini, writes the settings file beside the target, then
     // the target (the working file when none is given). The first two stay done when the third fails.
-    // Export paths the settings file cannot hold are left out of it and reported in notes.
-    std::optional<Message> write(const std::optional<std::filesystem::path>& target = std::nullopt,
-                                 std::vector<Message>* notes = nullptr);
+    // Export paths the settings file cannot hold are left out of it and reported. A data file read only in part is
+    // first kept whole beside it; one that could not be read is not written over.
+    WriteReport write(const std::optional<std::filesystem::path>& target = std::nullopt);
     // Open and a recent-file choice: the file is read before anything is emptied, so a file that is
     // missing or refused leaves everything as it was.
     std::vector<Message> openFile(const std::filesystem::path& file);
@@ -296,7 +305,8 @@ private:
     void updateControlStates();
     std::optional<Message> setAllChecked(bool checked);
     void insertContents(DataFileContents contents);
-    std::vector<Message> loadData(DataFileContents contents);
+    void loadData(DataFileContents contents);
+    std::vector<Message> guardAfterReading(const std::filesystem::path& file, const DataFileContents& contents);
     std::vector<Message> reloadFrom(const std::filesystem::path& file, DataFileContents contents);
     std::vector<Message> switchHideMode(bool& mode, bool on, bool otherMode);
     std::optional<Message> refusal(const char* action) const;
@@ -329,6 +339,7 @@ private:
     std::vector<int> firstRowOfCategoryKey;
     bool categoryRuleStale = true;
 
+    OverwriteGuard overwriteGuard;
     DisplayLock displayLock;
     GearRowsObserver* observer = nullptr;
 };

@@ -54,8 +54,13 @@ bool canBeKey(std::string_view key)
 
 ProfileFile ProfileFile::load(const std::filesystem::path& file)
 {
-    const std::optional<std::string> bytes = readWholeFile(file);
-    return bytes ? parse(*bytes) : ProfileFile();
+    const WholeFile whole = readWholeFile(file);
+    if (whole.read())
+        return parse(whole.bytes);
+    ProfileFile profile;
+    if (whole.status == WholeFile::Status::Unreadable)
+        profile.unreadable = whole.error;
+    return profile;
 }
 
 ProfileFile ProfileFile::parse(std::string_view bytes)
@@ -257,6 +262,8 @@ std::string ProfileFile::serialize() const
 
 std::optional<std::string> ProfileFile::save(const std::filesystem::path& file) const
 {
+    if (unreadable)
+        return unreadable;
     return writeFileAtomically(file, serialize());
 }
 

@@ -23,7 +23,8 @@ class ProfileFile
 public:
     ProfileFile() = default;
 
-    // The file's contents; an empty profile when the file is missing or cannot be read.
+    // The file's contents; an empty profile when the file is missing. A file that is there but cannot be
+    // read also gives an empty profile, which keeps the system's text (loadError) and is never saved.
     static ProfileFile load(const std::filesystem::path& file);
     static ProfileFile parse(std::string_view bytes);
 
@@ -52,8 +53,10 @@ public:
 
     // The whole file as it would be saved.
     std::string serialize() const;
-    // Writes the file whole and atomically; the system's error text on failure.
+    // Writes the file whole and atomically; the system's error text on failure. A profile whose file
+    // could not be read is not written, so what the file holds is never lost: its loadError is returned.
     std::optional<std::string> save(const std::filesystem::path& file) const;
+    const std::optional<std::string>& loadError() const { return unreadable; }
 
     // False for a value that reading would change: one holding a line break or a NUL, one beginning or
     // ending with white space, or one enclosed in matching quotes.
@@ -85,6 +88,7 @@ private:
 
     std::vector<Line> lines;
     bool byteOrderMark = false; // a UTF-8 byte-order mark that an editor put in front of the first line
+    std::optional<std::string> unreadable;
 };
 
 } // namespace cairnly

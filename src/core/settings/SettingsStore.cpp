@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "model/Cp1252.h"
+#include "model/Message.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,12 +42,6 @@ void readFlag(const ProfileFile& profile, const char* section, const char* key, 
 }
 
 } // namespace
-
-std::string utf8Of(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
 
 std::vector<int32_t> littleEndianInt32s(std::span<const uint8_t> bytes)
 {
@@ -215,9 +210,11 @@ bool isBlackColor(ColorValue value)
     return (value & 0x80000000u) == 0 && (value & 0x00FFFFFFu) == 0;
 }
 
-void loadSettings(const std::filesystem::path& settingsFile, Settings& settings)
+std::optional<std::string> loadSettings(const std::filesystem::path& settingsFile, Settings& settings)
 {
-    loadSettings(ProfileFile::load(settingsFile), settings);
+    const ProfileFile profile = ProfileFile::load(settingsFile);
+    loadSettings(profile, settings);
+    return profile.loadError();
 }
 
 void readListColors(const ProfileFile& profile, Settings& settings)
@@ -325,7 +322,7 @@ void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<s
         if (text)
             profile.writeString(exports, exportFiles[i], *text);
         else if (unrecordedExportPaths)
-            unrecordedExportPaths->push_back(utf8Of(settings.exportPaths[i]));
+            unrecordedExportPaths->push_back(pathText(settings.exportPaths[i]));
     }
     profile.writeStructInt32(exports, exportNotes, settings.exportNotes);
 
@@ -346,7 +343,7 @@ std::optional<std::string> saveSettings(const std::filesystem::path& settingsFil
 
 std::optional<std::string> pathToProfileText(const std::filesystem::path& path)
 {
-    std::optional<std::string> text = fromUtf8(utf8Of(path));
+    std::optional<std::string> text = fromUtf8(pathText(path));
     if (!text || !ProfileFile::readsBackExactly(*text))
         return std::nullopt;
     return text;
@@ -366,20 +363,25 @@ std::string unrecordablePathText(const std::string& path)
            "cannot store.";
 }
 
-std::filesystem::path readLastFile(const std::filesystem::path& appSettingsFile)
+std::string settingsWriteFailureText(const std::filesystem::path& file, const std::string& error)
 {
-    const std::optional<std::string> text = ProfileFile::load(appSettingsFile).readString(lastFileSection, lastFileKey);
+    return "The settings file " + pathText(file) + " could not be written: " + error;
+}
+
+std::filesystem::path readLastFile(const ProfileFile& appSettings)
+{
+    const std::optional<std::string> text = appSettings.readString(lastFileSection, lastFileKey);
     return text ? profileTextToPath(*text) : std::filesystem::path();
 }
 
 std::optional<std::string> recordLastFile(const std::filesystem::path& appSettingsFile,
                                           const std::filesystem::path& currentDataFile)
 {
-    const std::optional<std::string> text = pathToProfileText(currentDataFile);
-    if (!text)
-        return unrecordablePathText(utf8Of(currentDataFile));
     ProfileFile profile = ProfileFile::load(appSettingsFile);
-    profile.writeString(lastFileSection, lastFileKey, *text);
+    if (const std::optional<std::string> text = pathToProfileText(currentDataFile))
+        profile.writeString(lastFileSection, lastFileKey, *text);
+    else if (!profile.removeKey(lastFileSection, lastFileKey) && !profile.loadError())
+        return std::nullopt; // nothing was recorded
     return profile.save(appSettingsFile);
 }
 

@@ -112,8 +112,9 @@ void writeListColors(ProfileFile& profile, const Settings& settings);
 // Reads the settings file over the settings in memory: an absent or malformed entry keeps the value in
 // memory; out-of-range numbers count as malformed; a colour that reads as black takes its default. The
 // columns are rebuilt from the file: without readable definitions there are no user columns, and without
-// a readable order there is none. Afterwards a printing font object exists.
-void loadSettings(const std::filesystem::path& settingsFile, Settings& settings);
+// a readable order there is none. Afterwards a printing font object exists. Returns the system's text
+// when the file is there but cannot be read (it then counts as empty).
+std::optional<std::string> loadSettings(const std::filesystem::path& settingsFile, Settings& settings);
 void loadSettings(const ProfileFile& profile, Settings& settings);
 
 // Writes every key in the order of the settings-file table into the file, keeping its other lines.
@@ -127,9 +128,6 @@ std::optional<std::string> saveSettings(const std::filesystem::path& settingsFil
 void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<std::string>* unrecordedExportPaths,
                    int pixelsPerInch);
 
-// The path as UTF-8 text, as messages show it.
-std::string utf8Of(const std::filesystem::path& path);
-
 // A path as the settings files hold it (Windows-1252), or empty when it has no Windows-1252 form or
 // would not read back exactly.
 std::optional<std::string> pathToProfileText(const std::filesystem::path& path);
@@ -137,12 +135,15 @@ std::filesystem::path profileTextToPath(const std::string& text);
 
 // The text to show when a path was not recorded because it would not read back as it is.
 std::string unrecordablePathText(const std::string& path);
+// The text to show when a settings file could not be written, with the system's text.
+std::string settingsWriteFailureText(const std::filesystem::path& file, const std::string& error);
 
 // The current data file recorded in the application settings file ("LASTFILE" / "FILE"); empty when
 // none is recorded.
-std::filesystem::path readLastFile(const std::filesystem::path& appSettingsFile);
-// Records the current data file. A path that would not read back exactly is not written; the text to
-// show then, or the system's error text when the file cannot be written, is returned.
+std::filesystem::path readLastFile(const ProfileFile& appSettings);
+// Records the current data file. A path that would not read back exactly (pathToProfileText) removes
+// the record instead, so that the next start neither names nor saves over an earlier file. Returns the
+// system's error text when the file cannot be written.
 std::optional<std::string> recordLastFile(const std::filesystem::path& appSettingsFile,
                                           const std::filesystem::path& currentDataFile);
 

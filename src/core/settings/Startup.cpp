@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "SettingsStore.h"
+#include "model/Message.h"
 
 #include <system_error>
 #include <tuple>
@@ -26,6 +27,20 @@ void readRegistryColors(const LegacyRegistry& registry, Settings& settings)
     }
 }
 
+// Why the folder cannot hold a settings file, in the system's words; nothing when it can.
+std::optional<std::string> folderProblem(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
+    if (std::filesystem::is_directory(status))
+        return std::nullopt;
+    if (status.type() == std::filesystem::file_type::not_found)
+        return std::make_error_code(std::errc::no_such_file_or_directory).message();
+    if (error)
+        return error.message();
+    return std::make_error_code(std::errc::not_a_directory).message();
+}
+
 } // namespace
 
 StartupState startUp(const std::filesystem::path& currentDirectory, const LegacyRegistry& registry, int pixelsPerInch,
@@ -33,7 +48,10 @@ StartupState startUp(const std::filesystem::path& currentDirectory, const Legacy
 {
     StartupState state;
     state.appSettingsFile = currentDirectory / appSettingsFileName;
-    state.lastFile = readLastFile(state.appSettingsFile);
+    const ProfileFile appSettings = ProfileFile::load(state.appSettingsFile);
+    if (appSettings.loadError())
+        state.messages.push_back(unableToOpen(state.appSettingsFile));
+    state.lastFile = readLastFile(appSettings);
     if (!state.lastFile.empty()) {
         // Kept as recorded: a last file "trip.txt" stays the current data file, not "trip.dat".
         state.currentDataFile = currentDirectory / state.lastFile;
@@ -44,9 +62,19 @@ StartupState startUp(const std::filesystem::path& currentDirectory, const Legacy
     }
     std::error_code error;
     state.startupSettingsFileExisted = std::filesystem::exists(state.startupSettingsFile, error);
+    // The last file's folder may be gone (a removed stick): then no settings file can be made for it, and
+    // the import, with its one-time question, waits until the file can be reached again.
+    const std::optional<std::string> unreachable = folderProblem(state.startupSettingsFile.parent_path());
+    if (unreachable)
+        state.messages.push_back(
+            notice("The last data file " + pathText(state.currentDataFile) + " cannot be reached: " + *unreachable));
 
+    state.settingsFile = currentDirectory / workingSettingsFileName;
+    state.workingDataFile = currentDirectory / workingDataFileName;
     Settings& settings = state.settings;
     ProfileFile profile = ProfileFile::load(state.startupSettingsFile);
+    if (profile.loadError() && state.startupSettingsFile != state.settingsFile)
+        state.messages.push_back(unableToOpen(state.startupSettingsFile));
     if (state.startupSettingsFileExisted) {
         readListColors(profile, settings);
     } else {
@@ -57,19 +85,18 @@ StartupState startUp(const std::filesystem::path& currentDirectory, const Legacy
     settings.printFontSize = 10;
     settings.printFont = startupPrintFont(pixelsPerInch);
     settings.hasPrintFont = true;
-    if (!state.startupSettingsFileExisted) {
+    if (!state.startupSettingsFileExisted && !unreachable) {
         state.import = importLegacySettings(profile, settings, registry, pixelsPerInch, askUnits);
         state.importRan = true;
         for (const std::string& path : state.import.unrecordedPaths)
-            state.messages.push_back(unrecordablePathText(path));
+            state.messages.push_back(notice(unrecordablePathText(path)));
         // One write for the colours and the import together.
         if (std::optional<std::string> failure = profile.save(state.startupSettingsFile))
-            state.messages.push_back(std::move(*failure));
+            state.messages.push_back(writeError(settingsWriteFailureText(state.startupSettingsFile, *failure)));
     }
 
-    state.settingsFile = currentDirectory / workingSettingsFileName;
-    state.workingDataFile = currentDirectory / workingDataFileName;
-    loadSettings(state.settingsFile, settings);
+    if (loadSettings(state.settingsFile, settings))
+        state.messages.push_back(unableToOpen(state.settingsFile));
     return state;
 }
 

@@ -3,6 +3,7 @@
 #include "LegacyRegistry.h"
 #include "Settings.h"
 #include "SettingsImport.h"
+#include "model/Message.h"
 
 #include <filesystem>
 #include <string>
@@ -25,9 +26,9 @@ struct StartupState
     std::filesystem::path settingsFile;    // GearData.ini in the current directory: the settings in use
     std::filesystem::path workingDataFile; // GearData.dat in the current directory, to be read next
     Settings settings;
-    // Texts to show: the system's error text when the start-up settings file could not be written, and
-    // any path kept out of it.
-    std::vector<std::string> messages;
+    // What to show, in order: settings files that are there but cannot be read, a last file that cannot
+    // be reached, paths kept out of the new settings file, and a settings file that could not be written.
+    std::vector<Message> messages;
 };
 
 // Start-up in its order: the last file from Cairnly.ini, that file's settings file and whether it

@@ -49,9 +49,8 @@ CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& p
         });
     auto* client = new MainPanel(startup, prompts, runner, desktop, recent);
     window = std::make_unique<MainWindow>(client, recent);
-    for (const std::string& text : startup.messages)
-        prompts.show(window.get(), cairnly::Message{text, cairnly::applicationName, cairnly::MessageIcon::Exclamation,
-                                                    cairnly::MessageButtons::Ok});
+    for (const cairnly::Message& message : startup.messages)
+        prompts.show(window.get(), message);
     client->loadWorkingList();
     if (const auto placement = storedPlacement(client->gearRows().settings().coords))
         window->setGeometry(*placement);

@@ -21,6 +21,7 @@
 #include "reports/Totals.h"
 #include "reports/TotalsDialog.h"
 #include "settings/ConfigureDialog.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -371,7 +372,8 @@ void MainPanel::showAll(const std::vector<Message>& messages)
 void MainPanel::rememberFile()
 {
     recentFiles.add(rows->currentDataFile());
-    recentFiles.save();
+    if (const auto error = recentFiles.save())
+        show(cairnly::writeError(cairnly::settingsWriteFailureText(rows->applicationSettingsFile(), *error)));
     emit recentFilesChanged();
 }
 
@@ -397,12 +399,10 @@ bool MainPanel::saveAtClose(const QRect& frameGeometry)
     // Right and bottom are exclusive, as the stored rectangle has them.
     rows->setWindowRect({frameGeometry.left(), frameGeometry.top(), frameGeometry.left() + frameGeometry.width(),
                          frameGeometry.top() + frameGeometry.height()});
-    std::vector<Message> notes;
-    const auto error = rows->write(std::nullopt, &notes);
-    showAll(notes);
-    if (!error)
+    const cairnly::WriteReport report = rows->write();
+    showAll(report.messages);
+    if (!report.failed)
         return true;
-    show(*error);
     return prompts.ask(this, Message{"The list could not be saved. Close anyway and lose the changes?", "Error",
                                      cairnly::MessageIcon::Question, MessageButtons::YesNo});
 }
@@ -444,11 +444,7 @@ void MainPanel::saveFile()
         return;
     }
     rememberFile();
-    std::vector<Message> notes;
-    const auto error = rows->write(rows->currentDataFile(), &notes);
-    showAll(notes);
-    if (error)
-        show(*error);
+    showAll(rows->write(rows->currentDataFile()).messages);
 }
 
 void MainPanel::saveFileAs()
