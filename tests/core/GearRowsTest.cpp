@@ -526,6 +526,26 @@ TEST_F(RowsTest, ConvertRewritesTheTotalLineOfTickedRowsInTheNewUnit)
     EXPECT_EQ(rows->totalLine(), "454.00 gm. (0.45 kg)");
 }
 
+TEST_F(RowsTest, AnyTickChangeAfterConvertWritesTheZeroLineInTheNormalFormat)
+{
+    add("Misc", "Pot", "5");
+    add("Misc", "Stove", "7");
+    add("Misc", "Feather", "0");
+    group("Stove", "Pot", "Kitchen");
+    rows->toggleGroup(rowOf("+ Kitchen"));
+    rows->convert();
+    ASSERT_EQ(rows->totalLine(), "0.00 gm. (0.00 kgs)");
+    rows->setChecked(rowOf("Pot"), false); // a member row's box carries no weight
+    EXPECT_EQ(rows->totalLine(), "0.00 gm. (0.00 kg)");
+    EXPECT_TRUE(rows->isChecked(rowOf("Pot")));
+
+    rows->convert();
+    rows->convert();
+    ASSERT_EQ(rows->totalLine(), "0.00 gm. (0.00 kgs)");
+    rows->setChecked(rowOf("Feather"), true);
+    EXPECT_EQ(rows->totalLine(), "0.00 gm. (0.00 kg)");
+}
+
 TEST_F(RowsTest, ConvertRefusesWhatWouldNotFitAndChangesNothing)
 {
     add("Misc", "Anvil", "99999");

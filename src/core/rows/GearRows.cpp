@@ -614,14 +614,16 @@ std::optional<Message> GearRows::setChecked(int row, bool checked)
             observer->rowsChanged(row, row);
         return refused;
     }
-    if (isMemberRow(row) || rows[row].checked == checked) {
-        // A member row's box carries no weight and always shows checked again.
+    if (isChecked(row) == checked) {
         if (observer)
             observer->rowsChanged(row, row);
         return std::nullopt;
     }
-    rows[row].checked = checked;
-    updateTotal();
+    // A member row's box carries no weight and always shows checked again; but every change of a tick
+    // writes the total line afresh, in the normal format.
+    if (!isMemberRow(row))
+        rows[row].checked = checked;
+    updateTotal(true);
     if (observer)
         observer->rowsChanged(row, row);
     notifyStates();
