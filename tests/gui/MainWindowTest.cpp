@@ -415,7 +415,8 @@ TEST_F(MainWindowTest, WideningTheWindowWidensEveryColumnByItsShare)
     for (int column = 0; column < 6; ++column)
         EXPECT_EQ(view()->horizontalHeader()->sectionSize(column), before[column] + 16) << "column " << column;
     EXPECT_EQ(widget<QPushButton>("closeButton")->x(), closeX + 100);
-    EXPECT_EQ(app->mainWindow().minimumSize(), QSize(548, 394));
+    EXPECT_GE(app->mainWindow().minimumWidth(), 548);
+    EXPECT_GE(app->mainWindow().minimumHeight(), 394);
 }
 
 TEST_F(MainWindowTest, MenusAndButtonsFollowTheListAtEveryChange)

@@ -5,9 +5,10 @@
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "dialogs/WeightUnitsDialog.h"
+#include "icons/Icons.h"
 #include "settings/Startup.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 namespace {
@@ -39,6 +40,8 @@ CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& p
                        Desktop& desktop, const cairnly::LegacyRegistry& registry)
     : recent(currentDirectory / "Cairnly.ini")
 {
+    // Every window has the program's icon, the units dialog of a first start too.
+    QApplication::setWindowIcon(cairnlyIcon("cairnly"));
     recent.load();
     const cairnly::StartupState startup =
         cairnly::startUp(currentDirectory, registry, screenPixelsPerInch(), [&runner]() -> std::optional<bool> {

@@ -26,10 +26,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
@@ -72,6 +74,15 @@ std::vector<int> toVector(const QList<int>& rows)
     return std::vector<int>(rows.begin(), rows.end());
 }
 
+// Where "MS Sans Serif" is not installed the desktop's stand-in for it can be far wider, and the total line
+// would no longer fit beside the check box; Arial's keeps close to its metrics.
+QFont totalLineFont()
+{
+    const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")) ? QStringLiteral("MS Sans Serif")
+                                                                                     : QStringLiteral("Arial");
+    return QFont(family, 8, QFont::Bold);
+}
+
 } // namespace
 
 MainPanel::MainPanel(const cairnly::StartupState& startup, Prompts& prompts, DialogRunner& runner, Desktop& desktop,
@@ -101,6 +112,7 @@ MainPanel::MainPanel(const cairnly::StartupState& startup, Prompts& prompts, Dia
     connect(model, &GearTableModel::rowDropped, this, &MainPanel::dropOnRow, Qt::QueuedConnection);
     connect(model, &GearTableModel::listStatesChanged, this, &MainPanel::updateStates);
     connect(model, &QAbstractItemModel::modelReset, this, &MainPanel::applyColumnLayout);
+    connect(model, &QAbstractItemModel::modelReset, this, &MainPanel::showBackground);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainPanel::updateStates);
     connect(view, &QAbstractItemView::clicked, this, &MainPanel::rowClicked);
     connect(view, &QAbstractItemView::doubleClicked, this, &MainPanel::rowDoubleClicked);
@@ -188,6 +200,7 @@ QPushButton* MainPanel::makeButton(const char* name, const QString& text, const 
     auto* button = new QPushButton(cairnlyIcon(icon), text, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
+    button->installEventFilter(this); // for its mnemonic, see eventFilter
     if (action)
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return button;
@@ -219,7 +232,7 @@ void MainPanel::buildControls()
     totalCaption->setObjectName(QStringLiteral("totalCaptionLabel"));
     totalLine = new QLabel(this);
     totalLine->setObjectName(QStringLiteral("totalLabel"));
-    totalLine->setFont(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold));
+    totalLine->setFont(totalLineFont());
     totalLine->setTextFormat(Qt::PlainText);
     hideNonSelectedBox = new QCheckBox(tr("Hide Non-Selected Items"), this);
     hideNonSelectedBox->setObjectName(QStringLiteral("hideNonSelectedCheckBox"));
@@ -266,8 +279,10 @@ void MainPanel::placeControls(QSize size)
     place(convertButton, 292, 146, 60, 14, true, false);
     place(closeButton, 292, 166, 60, 14, true, false);
     place(totalCaption, 8, 184, 20, 8, false, true);
-    place(totalLine, 8, 192, 108, 8, false, true);
     place(hideNonSelectedBox, 118, 190, 92, 12, true, true);
+    // The total line reaches to the check box, which moves right as the window widens.
+    const QRect line = fromLayoutUnits(8, 192, 110, 8).translated(0, dy);
+    totalLine->setGeometry(QRect(line.topLeft(), QPoint(hideNonSelectedBox->x() - 1, line.bottom())));
     place(clearSelectedButton, 214, 189, 70, 14, true, true);
 }
 
@@ -291,6 +306,31 @@ void MainPanel::startTrackingResizes()
     trackingResizes = true;
 }
 
+bool MainPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // "&Export to..." and "&Configure..." share their letters with the menus "&Entry" and "&Configure". As
+    // in a dialog on Windows, the button's mnemonic comes first; the menus stay reachable with F10, or Alt
+    // and the arrow keys. Qt sends an ambiguous shortcut to one owner after the other, so either may get it.
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if ((shortcut->isAmbiguous() || qobject_cast<QMenuBar*>(watched)) && pressButtonWithMnemonic(shortcut->key()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainPanel::pressButtonWithMnemonic(const QKeySequence& key)
+{
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->isEnabled() && button->isVisible() && QKeySequence::mnemonic(button->text()) == key) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->animateClick();
+            return true;
+        }
+    }
+    return false;
+}
+
 void MainPanel::keyPressEvent(QKeyEvent* event)
 {
     // An apostrophe typed while the window itself has the focus does nothing.
@@ -309,8 +349,20 @@ QString MainPanel::title() const
                                          QString::fromStdString(rows->currentDataFile().string()));
 }
 
+void MainPanel::showBackground()
+{
+    // The list's empty area below the rows and right of the columns.
+    const QColor background = model->color(rows->settings().backColor);
+    if (view->palette().color(QPalette::Base) == background)
+        return;
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, background);
+    view->setPalette(palette);
+}
+
 void MainPanel::updateStates()
 {
+    showBackground();
     const cairnly::ButtonStates& b = rows->buttons();
     addButton->setEnabled(b.add);
     deleteButton->setEnabled(b.remove);

@@ -78,6 +78,8 @@ public:
     // Writes the working file at closing; false when it failed and the user keeps the window open.
     bool saveAtClose(const QRect& frameGeometry);
     void openRecentFile(const QString& file);
+    // Watches the buttons, and the menu bar it is installed on, for the buttons' mnemonics.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void titleChanged(const QString& title);
@@ -96,7 +98,9 @@ private:
     void placeControls(QSize size);
     QRect fromLayoutUnits(int x, int y, int width, int height) const;
     void updateStates();
+    void showBackground();
     void applyColumnLayout();
+    bool pressButtonWithMnemonic(const QKeySequence& key);
     void show(const cairnly::Message& message);
     void showAll(const std::vector<cairnly::Message>& messages);
     void rememberFile();

@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "app/MainPanel.h"
-#include "icons/Icons.h"
 #include "settings/RecentFiles.h"
 
 #include <QCloseEvent>
@@ -12,12 +11,14 @@ MainWindow::MainWindow(MainPanel* client, cairnly::RecentFiles& recentFiles, QWi
     : QMainWindow(parent), panel(client), recentFiles(recentFiles)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowIcon(cairnlyIcon("cairnly"));
     setCentralWidget(client);
-    setMinimumSize(548, 394);
     buildMenus();
+    menuBar()->installEventFilter(client); // a button's mnemonic comes before a menu's
     setWindowTitle(client->title());
-    resize(client->designSize() + QSize(0, menuBar()->sizeHint().height()));
+    // The window opens at its design size and cannot be made smaller, or the controls would overlap.
+    const QSize opening = (client->designSize() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(548, 394));
+    setMinimumSize(opening);
+    resize(opening);
     connect(client, &MainPanel::titleChanged, this, &QWidget::setWindowTitle);
     connect(client, &MainPanel::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(client, &MainPanel::closeRequested, this, &QWidget::close);

@@ -1,9 +1,35 @@
 #include "GearListView.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDrag>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace {
+
+// Draws the row a drag would drop onto as highlighted.
+class DropTargetDelegate : public QStyledItemDelegate
+{
+public:
+    explicit DropTargetDelegate(GearListView* view) : QStyledItemDelegate(view), view(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem target(option);
+        if (index.row() == view->dropTargetRow())
+            target.state |= QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, target, index);
+    }
+
+private:
+    GearListView* view;
+};
+
+} // namespace
 
 GearListView::GearListView(QWidget* parent) : QTableView(parent)
 {
@@ -20,14 +46,20 @@ GearListView::GearListView(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
-    // Dropping onto a row, never between rows; the view highlights the target and scrolls by itself.
+    // Dropping onto a row, never between rows. The target row is drawn highlighted, and the list scrolls
+    // on a timer while the pointer is above or below it, in place of Qt's frame and edge scrolling.
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDragDropOverwriteMode(true);
     setDefaultDropAction(Qt::CopyAction);
-    setDropIndicatorShown(true);
-    setAutoScroll(true);
+    setDropIndicatorShown(false);
+    setAutoScroll(false);
+    setItemDelegate(new DropTargetDelegate(this));
+    dragScroll = new QTimer(this);
+    dragScroll->setObjectName(QStringLiteral("dragScrollTimer"));
+    dragScroll->setInterval(dragScrollInterval);
+    connect(dragScroll, &QTimer::timeout, this, &GearListView::scrollTowardsPointer);
 }
 
 QList<int> GearListView::highlightedRows() const
@@ -63,8 +95,54 @@ void GearListView::startDrag(Qt::DropActions supportedActions)
     drag->setPixmap(
         viewport()->grab(QRect(rowRect.topLeft(), QSize(std::min(rowRect.width(), 300), rowRect.height()))));
     dragging = true;
+    dragScroll->start();
     drag->exec(supportedActions & Qt::CopyAction, Qt::CopyAction);
+    dragScroll->stop();
     dragging = false;
+    setDropTarget(-1);
+}
+
+void GearListView::scrollTowardsPointer()
+{
+    const int y = viewport()->mapFromGlobal(QCursor::pos()).y();
+    if (y < 0)
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (y >= viewport()->height())
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+void GearListView::setDropTarget(int row)
+{
+    if (row == dropTarget)
+        return;
+    dropTarget = row;
+    viewport()->update();
+}
+
+void GearListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    // Qt takes a drop onto a row only while it draws its own drop indicator, so the list decides here.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && model()->canDropMimeData(event->mimeData(), Qt::CopyAction, -1, -1, index)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        setDropTarget(index.row());
+    } else {
+        event->ignore();
+        setDropTarget(-1);
+    }
+}
+
+void GearListView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    QTableView::dragLeaveEvent(event);
+    setDropTarget(-1);
+}
+
+void GearListView::dropEvent(QDropEvent* event)
+{
+    setDropTarget(-1);
+    QTableView::dropEvent(event);
 }
 
 void GearListView::contextMenuEvent(QContextMenuEvent* event)

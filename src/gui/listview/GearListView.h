@@ -3,17 +3,25 @@
 #include <QPersistentModelIndex>
 #include <QTableView>
 
+class QTimer;
+
 // The gear list: a grid with full-row selection, movable headings, and one row dragged onto another.
 class GearListView : public QTableView
 {
     Q_OBJECT
 public:
+    // While a drag runs the list scrolls one line this often as long as the pointer is above or below the
+    // rows.
+    static constexpr int dragScrollInterval = 200;
+
     explicit GearListView(QWidget* parent = nullptr);
 
     // The highlighted rows, in ascending order.
     QList<int> highlightedRows() const;
     // True while a drag started here has not ended.
     bool isDragging() const { return dragging; }
+    // The row a drag is over and would drop onto, drawn highlighted; -1 for none.
+    int dropTargetRow() const { return dropTarget; }
 
 signals:
     // A right click on a row (-1 for empty space), at a point in global coordinates.
@@ -22,9 +30,17 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void setDropTarget(int row);
+    void scrollTowardsPointer();
+
     QPersistentModelIndex pressed;
     bool dragging = false;
+    int dropTarget = -1;
+    QTimer* dragScroll; // "dragScrollTimer"
 };
