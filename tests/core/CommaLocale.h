@@ -19,8 +19,11 @@ public:
         }
     }
     ~CommaLocale() { std::setlocale(LC_ALL, previous.c_str()); }
-    // False when no comma locale is installed (scripts/setup.sh generates de_DE.UTF-8).
+    // False when no comma locale is installed; a test then skips with this text.
     bool isActive() const { return active; }
+    static constexpr const char* missing =
+        "no comma-decimal locale is installed: scripts/setup.sh generates de_DE.UTF-8, or as root add the line "
+        "\"de_DE.UTF-8 UTF-8\" to /etc/locale.gen and run locale-gen";
 
 private:
     std::string previous;

@@ -59,7 +59,8 @@ TEST(Numbers, FormatsAsPrintfDoes)
 TEST(Numbers, IgnoreACommaDecimalLocale)
 {
     CommaLocale locale;
-    ASSERT_TRUE(locale.isActive()) << "no comma-decimal locale; scripts/setup.sh generates de_DE.UTF-8";
+    if (!locale.isActive())
+        GTEST_SKIP() << CommaLocale::missing;
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.2f", 12.5);
     ASSERT_STREQ(probe, "12,50"); // the locale really is active

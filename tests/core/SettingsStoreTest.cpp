@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 using namespace cairnly;
 
@@ -341,4 +342,29 @@ TEST(SettingsStore, RecordsTheLastFileOrRemovesARecordThatWouldNotReadBack)
     ScratchFolder empty;
     EXPECT_EQ(recordLastFile(empty / "Cairnly.ini", std::filesystem::path(u8"/home/\u221e.dat")), std::nullopt);
     EXPECT_EQ(empty.read("Cairnly.ini"), "<missing>");
+}
+
+// A window on a monitor left of or above the main one has negative coordinates; damage lies further out.
+TEST(SettingsStore, AWindowLeftOfOrAboveTheMainScreenComesBackAndOneBeyondTheBoundsIsRefused)
+{
+    const std::array<int32_t, 4> kept{1, 2, 3, 4};
+    const struct
+    {
+        std::array<int32_t, 4> stored;
+        bool readBack;
+    } cases[] = {
+        {{-1600, -200, -1000, 300}, true},
+        {{-maxCoordinate, -maxCoordinate, maxCoordinate, maxCoordinate}, true},
+        {{-maxCoordinate - 1, 0, 600, 400}, false},
+        {{0, 0, maxCoordinate + 1, 400}, false},
+        {{0, std::numeric_limits<int32_t>::min(), 600, 400}, false},
+    };
+    for (const auto& c : cases) {
+        ProfileFile profile;
+        profile.writeStruct("MISC", "COORDS", littleEndianBytes(c.stored));
+        Settings settings;
+        settings.coords = kept;
+        loadSettings(profile, settings);
+        EXPECT_EQ(settings.coords, c.readBack ? c.stored : kept) << c.stored[0] << "," << c.stored[1];
+    }
 }

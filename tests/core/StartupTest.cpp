@@ -367,3 +367,24 @@ TEST(Startup, ALastFileWhoseFolderIsGoneIsToldAndAsksNothing)
     EXPECT_EQ(folder.read("GearData.ini"), "<missing>");
     EXPECT_FALSE(std::filesystem::exists(folder / "stick"));
 }
+
+TEST(Startup, TheImportTakesANegativeWindowPositionAndRefusesOneBeyondTheBounds)
+{
+    for (const bool beyond : {false, true}) {
+        ScratchFolder folder;
+        FakeLegacyRegistry registry;
+        registry.setDword("Oz", 0);
+        const std::vector<int32_t> coords{-1600, beyond ? -maxCoordinate - 1 : -200, -1000, 300};
+        registry.values["Coords"] = littleEndianBytes(coords);
+        const StartupState state = startUp(folder.path(), registry, 96, {});
+        const std::optional<std::string> written =
+            ProfileFile::load(folder / "GearData.ini").readString("MISC", "COORDS");
+        if (beyond) {
+            EXPECT_EQ(written, std::nullopt);
+            EXPECT_EQ(state.settings.coords, (std::array<int32_t, 4>{0, 0, 0, 0}));
+        } else {
+            EXPECT_EQ(written, "C0F9FFFF38FFFFFF18FCFFFF2C0100002B");
+            EXPECT_EQ(state.settings.coords, (std::array<int32_t, 4>{-1600, -200, -1000, 300}));
+        }
+    }
+}
