@@ -40,7 +40,7 @@ int make(const Invocation& invocation)
         return fail("cannot open " + jsonFile + ": " + text.error);
     Json json;
     try {
-        json = Json::parse(text.bytes);
+        json = Json::parse(text.bytes());
     } catch (const Json::parse_error& error) {
         return fail(jsonFile + ": not valid JSON: " + error.what());
     }

@@ -53,7 +53,7 @@ int importCommand(const Invocation& invocation)
         const WholeFile whole = readWholeFile(settings);
         if (!whole.read())
             return fail("cannot read " + settings.string() + ": " + whole.error);
-        error = writeFileAtomically(outSettings, whole.bytes);
+        error = writeFileAtomically(outSettings, whole.bytes());
     } else {
         error = saveSettings(outSettings, rows->settings());
     }

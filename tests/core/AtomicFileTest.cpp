@@ -42,7 +42,7 @@ TEST(AtomicFile, AReadOnlyFileIsNotReplaced)
     ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
     const std::optional<std::string> error = writeFileAtomically(file, "new");
     EXPECT_TRUE(saysWith(error.value_or("written"), "%s", accessDeniedTexts)) << error.value_or("written");
-    EXPECT_EQ(readWholeFile(file).bytes, "old");
+    EXPECT_EQ(readWholeFile(file).bytes(), "old");
     EXPECT_EQ(entriesIn(folder.path()), 1);
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can be removed
 }

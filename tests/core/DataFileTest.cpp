@@ -132,7 +132,7 @@ TEST(DataFileWrite, ReplacesAnOldFileThatThenReadsBack)
     rows.push_back(itemRecord("Tent", "Fly", "1"));
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {rows[0].get()}), std::nullopt);
     const std::string image = Image{"Tent", "Fly", "1", "1"}.top();
-    EXPECT_EQ(readWholeFile(file).bytes, header + "Tent\r\n\r\n" + image + count0 + count0);
+    EXPECT_EQ(readWholeFile(file).bytes(), header + "Tent\r\n\r\n" + image + count0 + count0);
     const DataFileContents c = readDataFile(file);
     EXPECT_EQ(c.outcome, DataFileContents::Outcome::Read);
     EXPECT_EQ(c.categories, std::vector<std::string>{"Tent"});
@@ -151,7 +151,7 @@ TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
     if (access(folder.path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "folder permissions do not bind this user (root)";
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
-    EXPECT_EQ(readWholeFile(file).bytes, "old");
+    EXPECT_EQ(readWholeFile(file).bytes(), "old");
 }
 
 TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
@@ -163,7 +163,7 @@ TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
     if (access(file.c_str(), W_OK) == 0)
         GTEST_SKIP() << "file permissions do not bind this user (root)";
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
-    EXPECT_EQ(readWholeFile(file).bytes, "old");
+    EXPECT_EQ(readWholeFile(file).bytes(), "old");
 }
 
 TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
@@ -181,7 +181,7 @@ TEST(DataFileWrite, AWriteCutShortByTheFileSizeLimitKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(error, std::generic_category().message(EFBIG));
-    EXPECT_EQ(readWholeFile(file).bytes, "old");
+    EXPECT_EQ(readWholeFile(file).bytes(), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1); // no temporary left
 }
 #endif
@@ -198,8 +198,8 @@ TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeReadAndReadsOnPastItsStatedS
     // A file of the proc file system says it is empty, yet holds the running program's name.
     const WholeFile status = readWholeFile("/proc/self/status");
     ASSERT_TRUE(status.read());
-    EXPECT_EQ(status.bytes.rfind("Name:", 0), 0u);
-    EXPECT_EQ(status.bytes.back(), '\n');
+    EXPECT_EQ(status.bytes().rfind("Name:", 0), 0u);
+    EXPECT_EQ(status.bytes().back(), '\n');
     if (!permissionsBind())
         GTEST_SKIP() << "root reads any file";
     folder.write("secret.dat", "x");

@@ -26,7 +26,7 @@ TEST_F(DataTool, FilesInFoldersWithNamesBeyondTheAnsiCodePage)
         rows.push_back(itemRecord("Tent", "Fly", "12.5"));
         ASSERT_EQ(writeDataFile(sub / "list.dat", {"Tent"}, {rows[0].get()}), std::nullopt);
         const Image written{"Tent", "Fly", "12.5", "12.5"};
-        EXPECT_EQ(readWholeFile(sub / "list.dat").bytes, header + "Tent\r\n\r\n" + written.top() + count0 + count0);
+        EXPECT_EQ(readWholeFile(sub / "list.dat").bytes(), header + "Tent\r\n\r\n" + written.top() + count0 + count0);
         EXPECT_EQ(readDataFile(sub / "list.dat").records.size(), 1u);
         Settings grams;
         grams.metric = true;
@@ -40,7 +40,7 @@ TEST_F(DataTool, FilesInFoldersWithNamesBeyondTheAnsiCodePage)
         registry.exists = false;
         const StartupState state = startUp(sub, registry, 96, {});
         EXPECT_EQ(state.currentDataFile, sub / "GearData.dat");
-        EXPECT_EQ(readWholeFile(sub / "GearData.ini").bytes.rfind("[COLORS]\r\nBACKCOLOR=FFFFE000DE\r\n", 0), 0u);
+        EXPECT_EQ(readWholeFile(sub / "GearData.ini").bytes().rfind("[COLORS]\r\nBACKCOLOR=FFFFE000DE\r\n", 0), 0u);
 
         // cairnly-data takes the names on its command line: make of a dump gives back the bytes, and list
         // reads the settings beside the file.
@@ -52,7 +52,7 @@ TEST_F(DataTool, FilesInFoldersWithNamesBeyondTheAnsiCodePage)
         const ToolRun make = runWords({"make", utf8 + "/known.json", utf8 + "/copy.dat"});
         EXPECT_EQ(make.status, 0);
         EXPECT_EQ(make.err, "");
-        EXPECT_EQ(readWholeFile(sub / "copy.dat").bytes, list);
+        EXPECT_EQ(readWholeFile(sub / "copy.dat").bytes(), list);
         ASSERT_TRUE(writeFileAtomically(sub / "known.ini", "[MISC]\r\nOZ=0101\r\n") == std::nullopt);
         const ToolRun shown = runWords({"list", utf8 + "/known.dat"});
         EXPECT_EQ(shown.out, "[x]\tTent\tFly\t25.00\t\n25.00 gm. (0.02 kg)\n");

@@ -45,7 +45,7 @@ public:
     {
         const cairnly::WholeFile whole = cairnly::readWholeFile(folder / name);
         if (whole.read())
-            return whole.bytes;
+            return std::string(whole.bytes());
         return whole.status == cairnly::WholeFile::Status::Missing ? "<missing>" : "<unreadable>";
     }
     void write(const std::filesystem::path& name, const std::string& bytes) const

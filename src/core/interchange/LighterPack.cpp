@@ -252,7 +252,7 @@ FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)
     const WholeFile whole = readWholeFile(csvFile);
     if (!whole.read())
         return failure("the file could not be read.");
-    LighterPackRows parsed = parseLighterPack(whole.bytes, rows.metric());
+    LighterPackRows parsed = parseLighterPack(whole.bytes(), rows.metric());
     std::string summary = importSummary(parsed);
     rows.addImported(std::move(parsed.records));
     return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};

@@ -232,28 +232,26 @@ WholeFile readWholeFile(const fs::path& file)
     if ((status.st_mode & S_IFMT) == S_IFDIR)
         return fail(EISDIR);
 
-    // One read normally does it; a file that grew meanwhile is read on to its end.
-    std::string& bytes = result.bytes;
-    bytes.resize(static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)));
-    std::size_t done = 0;
-    char more[4096];
+    // A byte more than the file's size, so the read that finds the end needs no other buffer. A file that
+    // grew meanwhile is read on to its end.
+    std::size_t capacity = static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)) + 1;
+    result.data = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
-        const bool full = done == bytes.size();
-        char* into = full ? more : bytes.data() + done;
-        const std::size_t room = full ? sizeof more : bytes.size() - done;
-        const auto n = readSome(fd, into, room);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
+        if (result.size == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::copy_n(result.data.get(), result.size, larger.get());
+            result.data = std::move(larger);
         }
+        const auto n = readSome(fd, result.data.get() + result.size, capacity - result.size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(errno);
         if (n == 0)
             break;
-        if (full)
-            bytes.append(more, static_cast<std::size_t>(n));
-        done += static_cast<std::size_t>(n);
+        result.size += static_cast<std::size_t>(n);
     }
-    bytes.resize(done);
     result.status = WholeFile::Status::Read;
     return result;
 }

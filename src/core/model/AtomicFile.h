@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,13 +27,17 @@ struct WholeFile
     };
 
     Status status = Status::Missing;
-    std::string bytes;
-    std::string error; // the system's text, when unreadable
+    std::string error; // the system's text, when missing or unreadable
+    // The bytes read, in a buffer that is never filled with anything else first.
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
 
     bool read() const { return status == Status::Read; }
+    std::string_view bytes() const { return {data.get(), size}; }
 };
 
-// Reads the file in one go into a buffer of its size (reading on while a short read leaves some).
+// Reads the file in one go into a buffer of its size, reading on while a short read leaves some (and on
+// past its size should it have grown).
 WholeFile readWholeFile(const std::filesystem::path& file);
 
 } // namespace cairnly

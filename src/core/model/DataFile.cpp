@@ -34,6 +34,7 @@ public:
     explicit ByteReader(std::string_view bytes) : bytes(bytes) {}
 
     bool atEnd() const { return position >= bytes.size(); }
+    std::size_t left() const { return bytes.size() - position; }
 
     // The next line without its LF and without a CR that ends it. The last line may lack a line end.
     std::string_view line()
@@ -265,7 +266,7 @@ DataFileContents readDataFile(const std::filesystem::path& file)
 {
     const WholeFile whole = readWholeFile(file);
     if (whole.read())
-        return parseDataFile(whole.bytes);
+        return parseDataFile(whole.bytes());
     DataFileContents contents;
     contents.categories = defaultCategories();
     contents.readError = whole.error;
@@ -299,7 +300,9 @@ DataFileContents parseDataFile(std::string_view bytes)
 
     readCategories(in, contents.categories);
 
+    // Room for as many records as the rest of the file could hold, so the list never grows by copying.
     if (contents.format == DataFormat::Unversioned) {
+        contents.records.reserve(in.left() / unversionedImageSize);
         while (!in.atEnd()) {
             const unsigned char* image = in.take(unversionedImageSize);
             if (!image) {
@@ -311,6 +314,7 @@ DataFileContents parseDataFile(std::string_view bytes)
         return contents;
     }
     const BlockLayout layout = layoutOf(contents.format);
+    contents.records.reserve(in.left() / (topLevelImageSize + countSize));
     while (readBlock(in, layout, contents)) {
     }
     return contents;

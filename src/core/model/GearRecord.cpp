@@ -20,12 +20,13 @@ void putField(unsigned char* out, std::size_t& offset, const char (&field)[N])
     offset += N;
 }
 
+// The field's text up to its first NUL, cut to the field less one; the rest of the field is cleared.
 template <std::size_t N>
 void takeField(const unsigned char* in, std::size_t& offset, char (&field)[N])
 {
-    char raw[N];
-    std::memcpy(raw, in + offset, N);
-    setFieldText(field, std::string_view(raw, strnlen(raw, N)));
+    std::memcpy(field, in + offset, N - 1);
+    const std::size_t length = strnlen(field, N - 1);
+    std::memset(field + length, 0, N - length);
     offset += N;
 }
 

@@ -95,7 +95,7 @@ bool OverwriteGuard::beforeWrite(const fs::path& target, std::vector<Message>& m
     const fs::path told = guarded->keepAs;
     if (isThere(guarded->keepAs))
         guarded->keepAs = freeBackupName(guarded->file);
-    if (const std::optional<std::string> error = writeFileAtomically(guarded->keepAs, whole.bytes)) {
+    if (const std::optional<std::string> error = writeFileAtomically(guarded->keepAs, whole.bytes())) {
         messages.push_back(writeError("The file " + pathText(guarded->file) + " could not be kept as " +
                                       pathText(guarded->keepAs) + ": " + *error));
         return false;

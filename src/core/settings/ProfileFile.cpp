@@ -56,7 +56,7 @@ ProfileFile ProfileFile::load(const std::filesystem::path& file)
 {
     const WholeFile whole = readWholeFile(file);
     if (whole.read())
-        return parse(whole.bytes);
+        return parse(whole.bytes());
     ProfileFile profile;
     if (whole.status == WholeFile::Status::Unreadable)
         profile.unreadable = whole.error;
