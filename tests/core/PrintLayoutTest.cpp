@@ -1,0 +1,296 @@
+#include "reports/PrintLayout.h"
+#include "RecordSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+using namespace cairnly;
+
+namespace {
+
+// At 10 points: lines 10 pixels high, characters 6 wide.
+FontMeasure measure(int points)
+{
+    return {points - 2, 2, points * 6 / 10};
+}
+
+// 75 characters across; 100 pixels per inch; rows on lines 4 to 3 + bodyLines, the footer on line 21
+// of an 8-line body.
+PrintablePage page(int bodyLines = 8)
+{
+    return {456, (4 + bodyLines) * 10 + 100 + 5, 100};
+}
+
+const PrintOptions allOn{true, true, true};
+const PrintOptions allOff{false, false, false};
+const PrintOptions noNotes{true, true, false};
+
+// The rows of a list in list order, owning their records.
+class List
+{
+public:
+    std::vector<ReportRow> rows;
+
+    void item(const char* category, const char* item, const char* weight, const char* notes = "")
+    {
+        auto record = itemRecord(category, item, weight);
+        setFieldText(record->notes, notes);
+        rows.push_back({record.get(), RowKind::Item, false});
+        records.push_back(std::move(record));
+    }
+
+    // Members as {item, weight, notes}, in the order the group walks them; an expanded group's member rows
+    // follow it as the list shows them.
+    void group(const char* category, const std::vector<std::vector<const char*>>& members, bool expanded = false)
+    {
+        auto group = std::make_unique<GearRecord>();
+        setFieldText(group->category, category);
+        group->members = std::make_unique<OwningList<GearRecord>>();
+        for (auto m = members.rbegin(); m != members.rend(); ++m) {
+            auto member = itemRecord(category, (*m)[0], (*m)[1]);
+            setFieldText(member->notes, (*m)[2]);
+            member->isMember = 1;
+            group->members->add(std::move(member));
+        }
+        rows.push_back({group.get(), RowKind::Group, true});
+        if (expanded)
+            group->members->forEach([&](const GearRecord& m) { rows.push_back({&m, RowKind::Member, true}); });
+        records.push_back(std::move(group));
+    }
+
+private:
+    std::vector<std::unique_ptr<GearRecord>> records;
+};
+
+// The pages' body lines and footers as "line: text", runs of spaces shown as " | "; the title, heading
+// and rule are left out.
+std::string body(const PrintLayout& layout)
+{
+    std::string out;
+    for (const PrintedPage& printed : layout.pages) {
+        out += "====\n";
+        for (const PlacedText& text : printed) {
+            if (text.y < 40)
+                continue;
+            std::string shown = std::regex_replace(text.text, std::regex("^ +| +$"), "");
+            out += std::to_string(text.y / 10) + ": " + std::regex_replace(shown, std::regex("  +"), " | ") + "\n";
+        }
+    }
+    return out;
+}
+
+PrintLayout layOut(const List& list, const PrintOptions& options, int bodyLines = 8)
+{
+    return layOutPrintout(list.rows, options, page(bodyLines), 10, measure);
+}
+
+} // namespace
+
+TEST(PrintLayout, PlacesEveryTextOfAPageExactly)
+{
+    List list;
+    list.item("Shelter", "Tent", "48.50", "Green fly");
+    list.item("Shelter", "Stakes", "4.00");
+    const PrintLayout layout = layOut(list, allOn, 12);
+    ASSERT_EQ(layout.pages.size(), 1u);
+    const std::vector<PlacedText> expected{
+        {"Cairnly", 6 * 34, 0},
+        {"Category              Item                                  Wt. (oz/gm)", 6, 20},
+        {"-----------------------------------------------------------------------", 6, 30},
+        {"__Shelter              Tent                                     48.50     ", 6, 40},
+        {"Green fly", 6, 50},
+        {"__                     Stakes                                   4.00      ", 6, 60},
+        {"                     *** Category Weight:                      52.50", 6, 100},
+        {"                     -------------------------------------   ", 6, 110},
+        {"                     Total Weight:                             52.50", 6, 120},
+        {"- Page  1 -", 6 * 75 / 2, 255, TextAlignment::Centred},
+    };
+    EXPECT_EQ(layout.pages[0], expected);
+    EXPECT_EQ(layout.fontPoints, 10);
+}
+
+TEST(PrintLayout, AnEmptyListPrintsOnePage)
+{
+    EXPECT_EQ(body(layOut(List(), allOn)), "====\n"
+                                           "6: *** Category Weight: | 0.00\n"
+                                           "7: -------------------------------------\n"
+                                           "8: Total Weight: | 0.00\n"
+                                           "21: - Page | 1 -\n");
+    EXPECT_EQ(body(layOut(List(), allOff)), "====\n"
+                                            "21: - Page | 1 -\n");
+}
+
+TEST(PrintLayout, ACategoryGoingOnOverThePageGetsAWeightLineForItsPartOnEach)
+{
+    List list;
+    list.item("Cooking", "Pot", "4.6");
+    list.item("Cooking", "Stove", "3.1");
+    list.item("Shelter", "Tent", "48.5");
+    list.item("Shelter", "Stakes", "4");
+    list.item("Shelter", "Poles", "10");
+    list.item("Shelter", "Pegs", "1");
+    list.item("Shelter", "Bag", "20");
+    EXPECT_EQ(body(layOut(list, noNotes)), "====\n"
+                                           "4: __Cooking | Pot | 4.6\n"
+                                           "5: __ | Stove | 3.1\n"
+                                           "6: *** Category Weight: | 7.70\n"
+                                           "7: -------------------------------------\n"
+                                           "8: __Shelter | Tent | 48.5\n"
+                                           "9: __ | Stakes | 4\n"
+                                           "10: __ | Poles | 10\n"
+                                           "11: __ | Pegs | 1\n"
+                                           "21: - Page | 1 -\n"
+                                           "====\n"
+                                           "4: *** Category Weight: | 63.50\n"
+                                           "5: -------------------------------------\n"
+                                           "6: __Shelter | Bag | 20\n"
+                                           "9: *** Category Weight: | 20.00\n"
+                                           "10: -------------------------------------\n"
+                                           "11: Total Weight: | 91.20\n"
+                                           "21: - Page | 2 -\n");
+}
+
+// The list is printed once: a page that ends with the last row does not start the list again.
+TEST(PrintLayout, APageFullUpToTheLastRowLeavesOnlyTheClosingLinesForTheNext)
+{
+    List list;
+    for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h"})
+        list.item("Food", item, "1");
+    const std::string rows = "4: __Food | a | 1\n5: __ | b | 1\n6: __ | c | 1\n7: __ | d | 1\n"
+                             "8: __ | e | 1\n9: __ | f | 1\n10: __ | g | 1\n11: __ | h | 1\n";
+    EXPECT_EQ(body(layOut(list, noNotes)), "====\n" + rows +
+                                               "21: - Page | 1 -\n"
+                                               "====\n"
+                                               "4: *** Category Weight: | 8.00\n"
+                                               "5: -------------------------------------\n"
+                                               "6: Total Weight: | 8.00\n"
+                                               "21: - Page | 2 -\n");
+    EXPECT_EQ(body(layOut(list, allOff)), "====\n" + rows + "21: - Page | 1 -\n");
+}
+
+// Each member and each closing line goes to the next page when it does not fit; with notes every row
+// takes two lines, an empty note too. Member rows of an expanded group print nothing of their own.
+TEST(PrintLayout, AGroupAndTheClosingLinesGoOnOverThePageLineByLine)
+{
+    List list;
+    list.item("Shelter", "Tent", "48.5", "Green");
+    list.group("Cooking",
+               {{"Pot", "4.6", "Lid"}, {"Stove", "3.1", "Gas"}, {"Mug", "2.4", "Blue"}, {"Spork", "0.6", ""}}, true);
+    EXPECT_EQ(body(layOut(list, allOn)), "====\n"
+                                         "4: __Shelter | Tent | 48.5\n"
+                                         "5: Green\n"
+                                         "6: *** Category Weight: | 48.50\n"
+                                         "7: -------------------------------------\n"
+                                         "8: __Cooking | Pot | 4.6\n"
+                                         "9: Lid\n"
+                                         "10: __Cooking | Stove | 3.1\n"
+                                         "11: Gas\n"
+                                         "21: - Page | 1 -\n"
+                                         "====\n"
+                                         "4: *** Category Weight: | 7.70\n"
+                                         "5: -------------------------------------\n"
+                                         "6: __Cooking | Mug | 2.4\n"
+                                         "7: Blue\n"
+                                         "8: __Cooking | Spork | 0.6\n"
+                                         "21: - Page | 2 -\n"
+                                         "====\n"
+                                         "4: *** Category Weight: | 3.00\n"
+                                         "5: -------------------------------------\n"
+                                         "6: Total Weight: | 59.20\n"
+                                         "21: - Page | 3 -\n");
+
+    List filled;
+    for (const char* item : {"a", "b", "c", "d"})
+        filled.item("Food", item, "1");
+    EXPECT_EQ(body(layOut(filled, noNotes)), "====\n"
+                                             "4: __Food | a | 1\n5: __ | b | 1\n6: __ | c | 1\n7: __ | d | 1\n"
+                                             "10: *** Category Weight: | 4.00\n"
+                                             "11: -------------------------------------\n"
+                                             "21: - Page | 1 -\n"
+                                             "====\n"
+                                             "4: Total Weight: | 4.00\n"
+                                             "21: - Page | 2 -\n");
+}
+
+// A category met again on the same page (compared without regard to case) shows no name and gets no
+// weight line: its weight joins the category printed last.
+TEST(PrintLayout, ASecondRunOfACategoryOnThePageJoinsTheRunningCategory)
+{
+    List list;
+    list.item("Shelter", "Tent", "48.5");
+    list.item("Cooking", "Pot", "4.6");
+    list.item("shelter", "Stakes", "0.5");
+    EXPECT_EQ(body(layOut(list, noNotes, 12)), "====\n"
+                                               "4: __Shelter | Tent | 48.5\n"
+                                               "5: *** Category Weight: | 48.50\n"
+                                               "6: -------------------------------------\n"
+                                               "7: __Cooking | Pot | 4.6\n"
+                                               "8: __ | Stakes | 0.5\n"
+                                               "11: *** Category Weight: | 5.10\n"
+                                               "12: -------------------------------------\n"
+                                               "13: Total Weight: | 53.60\n"
+                                               "25: - Page | 1 -\n");
+}
+
+// The font shrinks a point at a time until 69 characters fit, and no further than 2 points; a width of
+// 0 counts as 1.
+TEST(PrintLayout, TheFontShrinksUntilALineFits)
+{
+    struct Case
+    {
+        int points;
+        int pageWidth;
+        int widthAtTenPoints;
+        int expectedPoints;
+        std::vector<int> expectedAsked;
+    };
+    const Case cases[] = {
+        {12, 700, 10, 10, {12, 11, 10}}, // 700 / 10 - 1 = 69 characters
+        {10, 700, 10, 10, {10}},         {10, 100, 10, 2, {10, 9, 8, 7, 6, 5, 4, 3, 2}}, {2, 100, 10, 2, {2}},
+        {10, 100, 0, 10, {10}}, // 100 / 1 - 1 = 99 characters
+    };
+    for (const Case& c : cases) {
+        std::vector<int> asked;
+        const auto measureWidth = [&](int points) {
+            asked.push_back(points);
+            return FontMeasure{points, 0, c.widthAtTenPoints * points / 10};
+        };
+        List list;
+        list.item("Food", "Bar", "1");
+        const PrintLayout layout = layOutPrintout(list.rows, allOn, {c.pageWidth, 2000, 100}, c.points, measureWidth);
+        EXPECT_EQ(layout.fontPoints, c.expectedPoints) << c.points << " points on " << c.pageWidth;
+        EXPECT_EQ(asked, c.expectedAsked) << c.points << " points on " << c.pageWidth;
+        EXPECT_EQ(layout.pages.size(), 1u);
+    }
+}
+
+TEST(PrintLayout, OptionsComeFromTheSettingsFlags)
+{
+    Settings settings;
+    settings.totalCategories = 0;
+    settings.showGrandTotal = 7;
+    settings.printNotes = 0;
+    const PrintOptions options = printOptions(settings);
+    EXPECT_FALSE(options.totalEachCategory);
+    EXPECT_TRUE(options.showGrandTotal);
+    EXPECT_FALSE(options.printNotes);
+}
+
+// However short the page, each takes at least one row or closing line, so printing ends.
+TEST(PrintLayout, APageTooShortForAnyRowStillTakesOne)
+{
+    List list;
+    list.item("Food", "a", "1");
+    list.item("Food", "b", "2");
+    const PrintLayout layout = layOutPrintout(list.rows, noNotes, {456, 50, 100}, 10, measure);
+    EXPECT_EQ(body(layout), "====\n4: __Food | a | 1\n4: - Page | 1 -\n"
+                            "====\n4: *** Category Weight: | 1.00\n5: -------------------------------------\n"
+                            "6: __Food | b | 2\n4: - Page | 2 -\n"
+                            "====\n4: *** Category Weight: | 2.00\n5: -------------------------------------\n"
+                            "4: - Page | 3 -\n"
+                            "====\n4: Total Weight: | 3.00\n4: - Page | 4 -\n");
+}
