@@ -44,6 +44,7 @@ struct Command
 std::span<const Command> dataCommands();
 std::span<const Command> lighterPackCommands();
 std::span<const Command> reportCommands();
+std::span<const Command> printCommands(); // only where Qt is built
 
 // A file named on the command line: its words are UTF-8 on every system.
 inline std::filesystem::path fileArgument(const std::string& word)

@@ -20,8 +20,14 @@ namespace {
 using cairnly::cli::Command;
 using cairnly::cli::Invocation;
 
-const std::span<const Command> topics[] = {cairnly::cli::dataCommands(), cairnly::cli::lighterPackCommands(),
-                                           cairnly::cli::reportCommands()};
+const std::span<const Command> topics[] = {
+    cairnly::cli::dataCommands(),
+    cairnly::cli::lighterPackCommands(),
+    cairnly::cli::reportCommands(),
+#ifdef CAIRNLY_PRINTING
+    cairnly::cli::printCommands(),
+#endif
+};
 
 std::string usage()
 {

@@ -440,13 +440,6 @@ TEST_F(MainWindowTest, MenusAndButtonsFollowTheListAtEveryChange)
     EXPECT_TRUE(commands().modify->isEnabled());
     EXPECT_FALSE(commands().expandAll->isEnabled());
     EXPECT_FALSE(commands().deleteColumn->isEnabled());
-
-    for (QAction* later : {commands().print}) {
-        later->trigger();
-        EXPECT_EQ(prompts.shown.back(), (Message{"This command is not available yet.", "Cairnly",
-                                                 MessageIcon::Information, MessageButtons::Ok}))
-            << later->objectName().toStdString();
-    }
 }
 
 TEST_F(MainWindowTest, TheModelKeepsQtsRulesThroughEveryKindOfChange)

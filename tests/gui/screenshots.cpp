@@ -16,6 +16,7 @@
 #include "dialogs/ModifyColumnDialog.h"
 #include "dialogs/WeightUnitsDialog.h"
 #include "icons/Icons.h"
+#include "model/Numbers.h"
 #include "reports/ExportDialog.h"
 #include "reports/TotalsDialog.h"
 #include "settings/ConfigureDialog.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
@@ -259,6 +261,49 @@ void mainWindow(Shots& shots)
     app.mainWindow().hide();
 }
 
+// The print preview of a list two pages long, both pages side by side.
+void printPreview(Shots& shots)
+{
+    ScratchFolder folder;
+    ScriptedPrompts prompts;
+    ScriptedRunner runner;
+    ScriptedDesktop desktop;
+    FakeLegacyRegistry registry;
+    registry.exists = false;
+    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
+    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
+    cairnly::GearRows& rows = app.mainPanel().gearRows();
+    const std::vector<std::pair<const char*, std::vector<const char*>>> list{
+        {"Clothing", {"Rain jacket", "Fleece", "Wool socks", "Sun hat", "Gloves", "Buff", "Camp shoes"}},
+        {"Cooking", {"Titanium pot", "Canister stove", "Fuel canister", "Spork", "Mug", "Lighter"}},
+        {"Food", {"Breakfast x3", "Lunch x3", "Dinner x3", "Snacks", "Coffee", "Electrolytes"}},
+        {"Miscellaneous", {"Headlamp", "First aid kit", "Map", "Compass", "Knife", "Sunscreen", "Phone"}},
+        {"Shelter", {"Tent, two-person", "Stakes", "Footprint", "Guy lines"}},
+        {"Sleeping", {"Quilt", "Sleeping pad", "Pillow", "Sleep socks"}},
+        {"Water", {"Filter", "Bottle 1 l", "Bladder 2 l"}},
+    };
+    int n = 0;
+    for (const auto& [category, items] : list) {
+        for (const char* item : items) {
+            const std::string weight = cairnly::formatFixed(0.8 + (n * 37 % 50) / 2.0, 2);
+            rows.addItem(cairnly::ItemEntry{category, item, weight, "1", n % 3 ? "" : "Packed in the top lid", {}},
+                         cairnly::AddSource::Command);
+            ++n;
+        }
+    }
+    runner.steps.push_back([&shots](QDialog& dialog) {
+        dialog.resize(1100, 800);
+        dialog.show();
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        preview->setViewMode(QPrintPreviewWidget::AllPagesView);
+        QApplication::processEvents();
+        preview->fitInView();
+        shots.take(dialog, QStringLiteral("print-preview"));
+        return static_cast<int>(QDialog::Rejected);
+    });
+    app.mainPanel().commands().printPreview->trigger();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -285,5 +330,6 @@ int main(int argc, char** argv)
     exportDialog(shots);
     buttonIcons(shots);
     mainWindow(shots);
+    printPreview(shots);
     return shots.failed ? 1 : 0;
 }

@@ -17,6 +17,7 @@
 #include "listview/GearListView.h"
 #include "listview/GearTableModel.h"
 #include "reports/ExportDialog.h"
+#include "reports/Printing.h"
 #include "reports/ReportRows.h"
 #include "reports/Totals.h"
 #include "reports/TotalsDialog.h"
@@ -162,6 +163,7 @@ void MainPanel::buildCommands()
     c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &MainPanel::saveFileAs);
     c.saveAs->setShortcut(QKeySequence::SaveAs);
     c.print = makeAction("printAction", tr("&Print..."), &MainPanel::printList);
+    c.printPreview = makeAction("printPreviewAction", tr("Print Pre&view..."), &MainPanel::previewList);
     c.exportList = makeAction("exportAction", tr("&Export..."), &MainPanel::exportList);
     c.importLighterPack =
         makeAction("importLighterPackAction", tr("&Import LighterPack CSV..."), &MainPanel::importLighterPackCsv);
@@ -382,6 +384,7 @@ void MainPanel::updateStates()
     command.save->setEnabled(m.save);
     command.saveAs->setEnabled(m.saveAs);
     command.print->setEnabled(m.print);
+    command.printPreview->setEnabled(m.print);
     command.exportList->setEnabled(m.exportList);
     command.exportLighterPack->setEnabled(m.exportList);
     command.clearSelected->setEnabled(m.clearSelected);
@@ -642,15 +645,15 @@ void MainPanel::collapseAll()
     rows->setAllGroups(true);
 }
 
-void MainPanel::notAvailableYet()
-{
-    show(Message{"This command is not available yet.", cairnly::applicationName, cairnly::MessageIcon::Information,
-                 MessageButtons::Ok});
-}
-
 void MainPanel::printList()
 {
-    notAvailableYet();
+    if (auto error = printGearList(*rows, runner, this))
+        show(*error);
+}
+
+void MainPanel::previewList()
+{
+    previewGearList(*rows, runner, this);
 }
 
 void MainPanel::exportList()

@@ -33,6 +33,7 @@ public:
         QAction* save;
         QAction* saveAs;
         QAction* print;
+        QAction* printPreview;
         QAction* exportList;
         QAction* importLighterPack;
         QAction* exportLighterPack;
@@ -119,8 +120,8 @@ private:
     void setHideNonSelected(bool on);
     void expandAll();
     void collapseAll();
-    void notAvailableYet();
     void printList();
+    void previewList();
     void exportList();
     void importLighterPackCsv();
     void exportLighterPackCsv();

@@ -30,7 +30,7 @@ void MainWindow::buildMenus()
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addActions({c.open, c.save, c.saveAs});
     fileMenu->addSeparator();
-    fileMenu->addActions({c.print, c.exportList, c.importLighterPack, c.exportLighterPack});
+    fileMenu->addActions({c.print, c.printPreview, c.exportList, c.importLighterPack, c.exportLighterPack});
     recentTopSeparator = fileMenu->addSeparator();
     recentSeparator = fileMenu->addSeparator();
     fileMenu->addAction(c.exit);

@@ -1,0 +1,81 @@
+// The print command: the list printed to a PDF file as the window prints it.
+#include "Command.h"
+
+#include "model/AtomicFile.h"
+#include "reports/GearPrintout.h"
+#include "reports/ReportRows.h"
+#include "rows/GearRows.h"
+
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace cairnly::cli {
+namespace {
+
+constexpr int dotsPerInch = 300;
+// What a printer commonly cannot reach at the paper's edges.
+constexpr double marginPoints = 18;
+
+int print(const Invocation& invocation)
+{
+    const std::string& file = invocation.arguments[0];
+    const std::string& target = invocation.arguments[1];
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
+    if (invocation.has("--page-size")) {
+        const std::string& name = invocation.options.at("--page-size");
+        if (name == "Letter")
+            pageSize = QPageSize::Letter;
+        else if (name != "A4")
+            return 2;
+    }
+    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
+    std::error_code ec;
+    GearRows rows(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
+    if (const std::vector<Message> messages = rows.openFile(file); !messages.empty())
+        return failMessages(file, messages);
+
+    // Fonts need the application object; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "cairnly-data";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    const QPageLayout layout(QPageSize(pageSize), QPageLayout::Portrait,
+                             QMarginsF(marginPoints, marginPoints, marginPoints, marginPoints), QPageLayout::Point);
+    const auto pdf = GearPrintout(reportRows(rows), rows.settings()).pdf(layout, dotsPerInch);
+    if (!pdf)
+        return fail("cannot print " + file);
+    if (const auto error = writeFileAtomically(target, std::string_view(pdf->constData(), pdf->size())))
+        return fail("cannot write " + target + ": " + *error);
+    return 0;
+}
+
+constexpr const char* printSummary = "print FILE OUT [--page-size A4|Letter]\n"
+                                     "                 Print the gear list FILE to the PDF file OUT as the window\n"
+                                     "                 prints it.\n";
+
+constexpr const char* printDetails = R"(print reads FILE as list does; its settings file gives the printing options
+(the category weights, the grand total, the notes) and the printing font. The
+pages are A4 unless --page-size says Letter, with margins of a quarter inch, at
+300 dots per inch. It needs no display.
+)";
+
+} // namespace
+
+std::span<const Command> printCommands()
+{
+    static const Command commands[] = {
+        {"print", 2, {{"--page-size", true}}, print, printSummary, printDetails},
+    };
+    return commands;
+}
+
+} // namespace cairnly::cli
