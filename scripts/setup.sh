@@ -10,6 +10,7 @@ packages=(
     clang clang-format libclang-rt-14-dev
     locales fonts-liberation xvfb xauth xdg-utils
     desktop-file-utils dpkg-dev librsvg2-bin help2man
+    poppler-utils
 )
 
 as_root() {
