@@ -58,9 +58,7 @@ int print(const Invocation& invocation)
     return 0;
 }
 
-constexpr const char* printSummary = "print FILE OUT [--page-size A4|Letter]\n"
-                                     "                 Print the gear list FILE to the PDF file OUT as the window\n"
-                                     "                 prints it.\n";
+constexpr const char* printSummary = "print FILE OUT [--page-size A4|Letter]  Print FILE to the PDF file OUT.\n";
 
 constexpr const char* printDetails = R"(print reads FILE as list does; its settings file gives the printing options
 (the category weights, the grand total, the notes) and the printing font. The

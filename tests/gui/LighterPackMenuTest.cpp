@@ -16,7 +16,7 @@ TEST_F(MainWindowTest, LighterPackCsvComesInAndGoesOutThroughTheFileMenu)
         if (!entry->isSeparator())
             entries << entry->text();
     }
-    EXPECT_EQ(entries, (QStringList{"&Open...", "&Save", "Save &As...", "&Print...", "&Export...",
+    EXPECT_EQ(entries, (QStringList{"&Open...", "&Save", "Save &As...", "&Print...", "Print Pre&view...", "&Export...",
                                     "&Import LighterPack CSV...", "Export &LighterPack CSV...", "E&xit\tAlt+F4"}));
     EXPECT_FALSE(commands().exportLighterPack->isEnabled());
 
