@@ -3,6 +3,7 @@
 #include "model/Cp1252.h"
 #include "model/GearRecord.h"
 #include "model/Message.h"
+#include "settings/FontDescription.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -31,15 +32,10 @@ GearPrintout::GearPrintout(std::vector<cairnly::ReportRow> rows, const cairnly::
 
 QFont GearPrintout::printerFont(const cairnly::LogFont& description, int points)
 {
-    const QString face = fromCp1252(cairnly::fieldText(description.faceName));
-    QFont font(face.isEmpty() ? QStringLiteral("Courier New") : face);
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = fontOf(description, std::max(1, points));
+    if (font.family().isEmpty())
+        font.setFamily(QStringLiteral("Courier New"));
     font.setFixedPitch(true);
-    font.setPointSize(std::max(1, points));
-    // The description's weights are on the same 1 to 1000 scale as Qt's; 0 asks for the normal one.
-    font.setWeight(description.weight <= 0 ? QFont::Normal
-                                           : static_cast<QFont::Weight>(std::min<int>(description.weight, 1000)));
-    font.setItalic(description.italic != 0);
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;

@@ -1,6 +1,5 @@
 #include "FontDescription.h"
 
-#include "app/Text.h"
 #include "model/Cp1252.h"
 
 #include <algorithm>
@@ -8,8 +7,8 @@
 
 QFont fontOf(const cairnly::LogFont& description, int pointSize)
 {
-    QFont font(
-        fromCp1252(std::string(description.faceName, strnlen(description.faceName, sizeof description.faceName))));
+    QFont font(QString::fromStdString(cairnly::toUtf8(
+        std::string_view(description.faceName, strnlen(description.faceName, sizeof description.faceName)))));
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSize(pointSize);
     if (description.weight > 0)
