@@ -1,10 +1,11 @@
 #pragma once
 
-#include "model/Message.h"
+#include "rows/GearRows.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,7 +55,9 @@ inline std::filesystem::path fileArgument(const std::string& word)
 
 // Prints "cairnly-data: REASON" on the error stream and returns 1.
 int fail(const std::string& reason);
-// What the list window would say about a file it refused, through fail.
-int failMessages(const std::string& file, const std::vector<Message>& messages);
+// The list of the file named on the command line, as the window shows it after Open, with the settings
+// file beside it. Reading writes nothing, so the folder's own Cairnly.ini stays as it is. Null, after
+// saying why through fail, when the file is missing, cannot be read or is refused.
+std::unique_ptr<GearRows> openList(const std::string& word);
 
 } // namespace cairnly::cli

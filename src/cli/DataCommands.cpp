@@ -57,25 +57,19 @@ int make(const Invocation& invocation)
 
 int list(const Invocation& invocation)
 {
-    const std::filesystem::path file = fileArgument(invocation.arguments[0]);
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
-    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
-    GearRows rows(folder, file, Settings{});
-    const std::vector<Message> messages = rows.openFile(file);
-    if (!messages.empty())
-        return failMessages(invocation.arguments[0], messages);
-
+    const auto rows = openList(invocation.arguments[0]);
+    if (!rows)
+        return 1;
     std::string out;
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        out += rows.isChecked(row) ? "[x]" : "[ ]";
-        for (int column = 0; column < rows.columnCount(); ++column) {
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        out += rows->isChecked(row) ? "[x]" : "[ ]";
+        for (int column = 0; column < rows->columnCount(); ++column) {
             out += '\t';
-            out += toUtf8(rows.cellText(row, column));
+            out += toUtf8(rows->cellText(row, column));
         }
         out += '\n';
     }
-    out += rows.totalLine();
+    out += rows->totalLine();
     out += '\n';
     std::cout << out;
     return 0;
@@ -110,15 +104,18 @@ the total line. Groups are shown collapsed. Texts are UTF-8.
 
 } // namespace
 
-int failMessages(const std::string& file, const std::vector<Message>& messages)
+std::unique_ptr<GearRows> openList(const std::string& word)
 {
-    std::string reason = "refused";
-    if (!messages.empty()) {
-        const Message& first = messages.front();
-        // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
-        reason = first.text == file ? first.caption : first.text;
-    }
-    return fail(file + ": " + reason);
+    const std::filesystem::path file = fileArgument(word);
+    std::error_code ec;
+    auto rows = std::make_unique<GearRows>(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
+    const std::vector<Message> messages = rows->openFile(file);
+    if (messages.empty())
+        return rows;
+    const Message& first = messages.front();
+    // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
+    fail(word + ": " + (first.text == word ? first.caption : first.text));
+    return nullptr;
 }
 
 std::span<const Command> dataCommands()

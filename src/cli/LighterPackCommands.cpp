@@ -18,20 +18,13 @@ namespace fs = std::filesystem;
 namespace cairnly::cli {
 namespace {
 
-// The list of the file as the window shows it after Open; reading writes nothing.
-std::unique_ptr<GearRows> listOf(const fs::path& file)
-{
-    std::error_code ec;
-    return std::make_unique<GearRows>(fs::absolute(file, ec).parent_path(), file, Settings{});
-}
-
 int importCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
     const std::string& out = invocation.arguments[2];
-    const auto rows = listOf(fileArgument(file));
-    if (const std::vector<Message> messages = rows->openFile(fileArgument(file)); !messages.empty())
-        return failMessages(file, messages);
+    const auto rows = openList(file);
+    if (!rows)
+        return 1;
     const FileCommandOutcome outcome = importLighterPack(*rows, fileArgument(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
@@ -66,9 +59,9 @@ int importCommand(const Invocation& invocation)
 int exportCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const auto rows = listOf(fileArgument(file));
-    if (const std::vector<Message> messages = rows->openFile(fileArgument(file)); !messages.empty())
-        return failMessages(file, messages);
+    const auto rows = openList(file);
+    if (!rows)
+        return 1;
     const FileCommandOutcome outcome = exportLighterPack(*rows, fileArgument(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);

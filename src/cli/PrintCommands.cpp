@@ -36,11 +36,9 @@ int print(const Invocation& invocation)
         else if (name != "A4")
             return 2;
     }
-    // Opening reads the files and writes nothing, so the folder's own Cairnly.ini stays as it is.
-    std::error_code ec;
-    GearRows rows(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
-    if (const std::vector<Message> messages = rows.openFile(file); !messages.empty())
-        return failMessages(file, messages);
+    const auto rows = openList(file);
+    if (!rows)
+        return 1;
 
     // Fonts need the application object; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -50,10 +48,10 @@ int print(const Invocation& invocation)
     const QGuiApplication application(argc, argv);
     const QPageLayout layout(QPageSize(pageSize), QPageLayout::Portrait,
                              QMarginsF(marginPoints, marginPoints, marginPoints, marginPoints), QPageLayout::Point);
-    const auto pdf = GearPrintout(reportRows(rows), rows.settings()).pdf(layout, dotsPerInch);
+    const auto pdf = GearPrintout(reportRows(*rows), rows->settings()).pdf(layout, dotsPerInch);
     if (!pdf)
         return fail("cannot print " + file);
-    if (const auto error = writeFileAtomically(target, std::string_view(pdf->constData(), pdf->size())))
+    if (const auto error = writeFileAtomically(fileArgument(target), std::string_view(pdf->constData(), pdf->size())))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }

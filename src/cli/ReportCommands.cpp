@@ -33,19 +33,6 @@ ColorValue windowsSystemColor(int index)
                : 0;
 }
 
-// The list of the file as the window shows it after Open, with the settings file beside it; reading
-// writes nothing. Empty, after saying why, when the file is missing, unreadable or refused.
-std::unique_ptr<GearRows> openList(const std::string& file)
-{
-    std::error_code ec;
-    auto rows = std::make_unique<GearRows>(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
-    if (const std::vector<Message> messages = rows->openFile(file); !messages.empty()) {
-        failMessages(file, messages);
-        return nullptr;
-    }
-    return rows;
-}
-
 int totals(const Invocation& invocation)
 {
     const auto rows = openList(invocation.arguments[0]);
@@ -74,7 +61,8 @@ int exportList(const Invocation& invocation)
     const ExportOptions options = exportOptions(rows->settings(), windowsSystemColor, invocation.has("--notes"),
                                                 invocation.has("--only-checked"));
     const std::string& target = invocation.arguments[1];
-    if (const auto error = writeFileAtomically(target, exportBytes(format->second, reportRows(*rows), options)))
+    if (const auto error =
+            writeFileAtomically(fileArgument(target), exportBytes(format->second, reportRows(*rows), options)))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }
