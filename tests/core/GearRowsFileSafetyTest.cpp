@@ -123,7 +123,7 @@ TEST_F(RowsFileSafetyTest, ADamagedFileOpenedIsKeptWholeBeforeSaveWritesOverItAn
 TEST_F(RowsFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
 {
     if (!permissionsBind())
-        GTEST_SKIP() << "root reads any file";
+        GTEST_SKIP() << permissionsDoNotBind;
     const std::string settings = "[MISC]\r\nMINE=1\r\n";
     folder.write("GearData.dat", flyList);
     folder.write("GearData.ini", settings);
@@ -157,7 +157,7 @@ TEST_F(RowsFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
 TEST_F(RowsFileSafetyTest, ReadOnlyFilesStayReadOnlyAndTheFailedWritesAreTold)
 {
     if (!permissionsBind())
-        GTEST_SKIP() << "root writes any file";
+        GTEST_SKIP() << permissionsDoNotBind;
     add("Tent", "Fly", "12");
     ASSERT_TRUE(rows->write().messages.empty());
     const std::string data = folder.read("GearData.dat");

@@ -10,9 +10,12 @@ inline const std::vector<std::string> folderInTheWayTexts{"Access is denied.", "
 inline const std::vector<std::string> accessDeniedTexts = folderInTheWayTexts;
 inline const std::vector<std::string> missingFolderTexts{"The system cannot find the path specified.",
                                                          "Path not found."};
+// What the C library says when a folder is opened as a file.
+inline const std::string folderReadText = "Permission denied";
 #else
 inline const std::vector<std::string> folderInTheWayTexts{"Is a directory"};
 inline const std::vector<std::string> missingFolderTexts{"No such file or directory"};
+inline const std::string folderReadText = "Is a directory";
 #endif
 
 // Whether the text is the pattern with its "%s" replaced by one of the system's texts.
