@@ -2,6 +2,7 @@
 
 #include "app/Desktop.h"
 #include "app/Prompts.h"
+#include "dialogs/DialogLayout.h"
 #include "dialogs/LinkLabel.h"
 #include "icons/Icons.h"
 
@@ -48,13 +49,7 @@ AboutDialog::AboutDialog(const QString& tutorialFile, Desktop& desktopServices, 
     link->setAlignment(Qt::AlignCenter);
     connect(link, &LinkLabel::clicked, this, &AboutDialog::openTutorial);
 
-    auto* ok = new QPushButton(cairnlyIcon("ok"), QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    auto* buttons = buttonRow({okButton(*this, true)});
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);

@@ -34,17 +34,7 @@ CreateGroupDialog::CreateGroupDialog(const cairnly::CreateGroupRequest& request,
     fields->addRow(QStringLiteral("Group Name:"), nameEdit);
     fields->addRow(QStringLiteral("Group Notes:"), notesEdit);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CreateGroupDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = okCancelButtons(*this, false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 
+#include <initializer_list>
+
 class QDialog;
 class QHBoxLayout;
+class QPushButton;
 
 // Sizes a dialog that holds word-wrapped texts for the width it will have: the default size takes their
 // height at a guessed width and leaves gaps or cuts lines once the real width is known.
@@ -16,6 +19,12 @@ inline void fitToWidth(QWidget& dialog)
     dialog.resize(width, height > 0 ? height : dialog.sizeHint().height());
 }
 
-// The row of "OK" (the default button, accepting) and "Cancel" (rejecting), right-aligned, with their
-// glyphs; the buttons are named okButton and cancelButton.
-QHBoxLayout* okCancelButtons(QDialog& dialog);
+// "OK": the default button, accepting the dialog; named okButton. With its glyph where the dialog's
+// design gives it one.
+QPushButton* okButton(QDialog& dialog, bool withGlyph);
+// "Cancel": rejecting the dialog; named cancelButton.
+QPushButton* cancelButton(QDialog& dialog, bool withGlyph);
+// The buttons in a row, right-aligned.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
+// The row of "OK" and "Cancel".
+QHBoxLayout* okCancelButtons(QDialog& dialog, bool withGlyphs = true);

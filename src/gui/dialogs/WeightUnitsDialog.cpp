@@ -36,14 +36,7 @@ WeightUnitsDialog::WeightUnitsDialog(QWidget* parent) : QDialog(parent)
     unitsLayout->addWidget(metricButton);
     unitsLayout->addWidget(nonMetricButton);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QHBoxLayout* buttons = buttonRow({okButton(*this, false)});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);

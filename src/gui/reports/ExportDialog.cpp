@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/Text.h"
+#include "dialogs/DialogLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -53,17 +54,7 @@ ExportDialog::ExportDialog(const cairnly::ExportChoices& choices, bool mailAvail
     optionsLayout->addWidget(onlyChecked);
     optionsLayout->addWidget(includeNotes);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ExportDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = okCancelButtons(*this, false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(targets);

@@ -1,7 +1,7 @@
 #include "TotalsDialog.h"
 
 #include "app/Text.h"
-#include "icons/Icons.h"
+#include "dialogs/DialogLayout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,13 +44,8 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     body->addWidget(lines, 3);
     body->addWidget(chartArea, 2);
 
-    auto* ok = new QPushButton(cairnlyIcon("ok"), QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
+    QPushButton* ok = okButton(*this, true);
+    QHBoxLayout* buttons = buttonRow({ok});
 
     ok->setFocus(); // the list's focus frame would look like a selection
 
