@@ -8,26 +8,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 libgtest-dev nlohmann-json3-dev)
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo "$@"
-    else
-        echo "test-windows: '$*' needs root rights and sudo is not installed." >&2
-        exit 1
-    fi
-}
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "test-windows: installing ${missing[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+install_missing "${packages[@]}"
 
 # Debian's wine64 puts its launcher and server outside the PATH.
 wine=$(dpkg -L wine64 | grep '/wine64$' | head -n 1)
