@@ -303,6 +303,9 @@ private:
     void updateTotal(bool rewriteLine = false);
     void updateCheckDependentStates();
     void updateControlStates();
+    // After new items: a list sorted by weight or by a user column is sorted by weight again (when
+    // sortAgain), in the direction the weight column had; then the total and the states follow.
+    void finishAdding(bool sortAgain);
     std::optional<Message> setAllChecked(bool checked);
     void insertContents(DataFileContents contents);
     void loadData(DataFileContents contents);

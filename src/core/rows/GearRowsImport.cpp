@@ -70,14 +70,7 @@ std::optional<Message> GearRows::addImported(std::vector<std::unique_ptr<GearRec
     rows = std::move(merged);
     endReset();
 
-    // As after Add, a list sorted by weight is sorted again in the same direction.
-    if (sortedByOther) {
-        sortDirections[2] ^= 1;
-        sortByColumn(2);
-    }
-    updateTotal();
-    updateControlStates();
-    notifyStates();
+    finishAdding(true);
     return std::nullopt;
 }
 

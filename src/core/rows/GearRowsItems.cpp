@@ -139,14 +139,20 @@ std::optional<Message> GearRows::addItem(const ItemEntry& entry, AddSource sourc
     }
     sortInBoxOrder(categoryList);
     insertItemSorted(std::move(record));
-    if (source == AddSource::Command && sortedByOther) {
+    finishAdding(source == AddSource::Command);
+    return std::nullopt;
+}
+
+void GearRows::finishAdding(bool sortAgain)
+{
+    if (sortAgain && sortedByOther) {
+        // Sorting flips the column's direction, so flip it first to keep the one the list had.
         sortDirections[2] ^= 1;
         sortByColumn(2);
     }
     updateTotal();
     updateControlStates();
     notifyStates();
-    return std::nullopt;
 }
 
 std::optional<Message> GearRows::modifyItem(int row, const ItemEntry& entry)
