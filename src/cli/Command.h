@@ -47,12 +47,6 @@ std::span<const Command> lighterPackCommands();
 std::span<const Command> reportCommands();
 std::span<const Command> printCommands(); // only where Qt is built
 
-// A file named on the command line: its words are UTF-8 on every system.
-inline std::filesystem::path fileArgument(const std::string& word)
-{
-    return std::filesystem::path(std::u8string(word.begin(), word.end()));
-}
-
 // Prints "cairnly-data: REASON" on the error stream and returns 1.
 int fail(const std::string& reason);
 // The list of the file named on the command line, as the window shows it after Open, with the settings

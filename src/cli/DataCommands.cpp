@@ -17,7 +17,7 @@ namespace {
 int dump(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const DataFileContents contents = readDataFile(fileArgument(file));
+    const DataFileContents contents = readDataFile(pathFromText(file));
     switch (contents.outcome) {
     case DataFileContents::Outcome::Missing:
     case DataFileContents::Outcome::Unreadable:
@@ -35,7 +35,7 @@ int make(const Invocation& invocation)
 {
     const std::string& jsonFile = invocation.arguments[0];
     const std::string& target = invocation.arguments[1];
-    const WholeFile text = readWholeFile(fileArgument(jsonFile));
+    const WholeFile text = readWholeFile(pathFromText(jsonFile));
     if (!text.read())
         return fail("cannot open " + jsonFile + ": " + text.error);
     Json json;
@@ -50,7 +50,7 @@ int make(const Invocation& invocation)
     } catch (const JsonFormatError& error) {
         return fail(jsonFile + ": " + error.what());
     }
-    if (const auto error = writeDataFile(fileArgument(target), list.categories, list.rows()))
+    if (const auto error = writeDataFile(pathFromText(target), list.categories, list.rows()))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }
@@ -106,7 +106,7 @@ the total line. Groups are shown collapsed. Texts are UTF-8.
 
 std::unique_ptr<GearRows> openList(const std::string& word)
 {
-    const std::filesystem::path file = fileArgument(word);
+    const std::filesystem::path file = pathFromText(word);
     std::error_code ec;
     auto rows = std::make_unique<GearRows>(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
     const std::vector<Message> messages = rows->openFile(file);

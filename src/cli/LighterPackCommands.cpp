@@ -25,7 +25,7 @@ int importCommand(const Invocation& invocation)
     const auto rows = openList(file);
     if (!rows)
         return 1;
-    const FileCommandOutcome outcome = importLighterPack(*rows, fileArgument(invocation.arguments[1]));
+    const FileCommandOutcome outcome = importLighterPack(*rows, pathFromText(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
 
@@ -35,12 +35,12 @@ int importCommand(const Invocation& invocation)
         if (rows->kind(row) != RowKind::Member)
             topLevel.push_back(&rows->record(row));
     }
-    if (const auto error = writeDataFile(fileArgument(out), rows->categories(), topLevel))
+    if (const auto error = writeDataFile(pathFromText(out), rows->categories(), topLevel))
         return fail("cannot write " + out + ": " + *error);
     // OUT reopens with FILE's units and columns: a copy of its settings file, or of the defaults it was
     // read with when it has none.
-    const fs::path settings = settingsFileFor(fileArgument(file));
-    const fs::path outSettings = settingsFileFor(fileArgument(out));
+    const fs::path settings = settingsFileFor(pathFromText(file));
+    const fs::path outSettings = settingsFileFor(pathFromText(out));
     std::optional<std::string> error;
     if (fs::exists(settings)) {
         const WholeFile whole = readWholeFile(settings);
@@ -62,7 +62,7 @@ int exportCommand(const Invocation& invocation)
     const auto rows = openList(file);
     if (!rows)
         return 1;
-    const FileCommandOutcome outcome = exportLighterPack(*rows, fileArgument(invocation.arguments[1]));
+    const FileCommandOutcome outcome = exportLighterPack(*rows, pathFromText(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
     std::cout << outcome.message.text << '\n';

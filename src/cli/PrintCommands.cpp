@@ -51,7 +51,7 @@ int print(const Invocation& invocation)
     const auto pdf = GearPrintout(reportRows(*rows), rows->settings()).pdf(layout, dotsPerInch);
     if (!pdf)
         return fail("cannot print " + file);
-    if (const auto error = writeFileAtomically(fileArgument(target), std::string_view(pdf->constData(), pdf->size())))
+    if (const auto error = writeFileAtomically(pathFromText(target), std::string_view(pdf->constData(), pdf->size())))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }

@@ -62,7 +62,7 @@ int exportList(const Invocation& invocation)
                                                 invocation.has("--only-checked"));
     const std::string& target = invocation.arguments[1];
     if (const auto error =
-            writeFileAtomically(fileArgument(target), exportBytes(format->second, reportRows(*rows), options)))
+            writeFileAtomically(pathFromText(target), exportBytes(format->second, reportRows(*rows), options)))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }

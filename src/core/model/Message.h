@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace cairnly {
@@ -32,11 +33,18 @@ struct Message
     bool operator==(const Message&) const = default;
 };
 
-// A path as messages show it.
+// A path as messages show it, in UTF-8.
 inline std::string pathText(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+// A path from UTF-8 text, whole on every system: a path made from a plain string would take it in the
+// ANSI code page on Windows.
+inline std::filesystem::path pathFromText(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 // The application's name: the frame's title, the first part of every window title and the caption of

@@ -351,8 +351,7 @@ std::optional<std::string> pathToProfileText(const std::filesystem::path& path)
 
 std::filesystem::path profileTextToPath(const std::string& text)
 {
-    const std::string utf8 = toUtf8(text);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return pathFromText(toUtf8(text));
 }
 
 std::string unrecordablePathText(const std::string& path)

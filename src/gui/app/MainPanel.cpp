@@ -469,7 +469,7 @@ void MainPanel::openFile()
     const auto name = prompts.openFileName(this, openSpec);
     if (!name)
         return;
-    const std::filesystem::path file = name->toStdString();
+    const std::filesystem::path file = toPath(*name);
     std::vector<Message> messages;
     {
         BusyCursor busy;
@@ -484,7 +484,7 @@ void MainPanel::openFile()
 
 void MainPanel::openRecentFile(const QString& name)
 {
-    const std::filesystem::path file = name.toStdString();
+    const std::filesystem::path file = toPath(name);
     showAll(rows->openFile(file));
     if (rows->currentDataFile() == file) {
         rememberFile();
@@ -511,7 +511,7 @@ void MainPanel::saveFileAs()
     const auto name = prompts.saveFileName(this, saveAsSpec);
     if (!name)
         return;
-    const std::filesystem::path file = name->toStdString();
+    const std::filesystem::path file = toPath(*name);
     std::vector<Message> messages;
     {
         BusyCursor busy;
@@ -686,7 +686,7 @@ void MainPanel::importLighterPackCsv()
     cairnly::FileCommandOutcome outcome;
     {
         BusyCursor busy;
-        outcome = cairnly::importLighterPack(*rows, name->toStdString());
+        outcome = cairnly::importLighterPack(*rows, toPath(*name));
     }
     show(outcome.message);
 }
@@ -695,7 +695,7 @@ void MainPanel::exportLighterPackCsv()
 {
     const auto name = prompts.saveFileName(this, {QStringLiteral("Export LighterPack CSV"), lighterPackFilters});
     if (name)
-        show(cairnly::exportLighterPack(*rows, name->toStdString()).message);
+        show(cairnly::exportLighterPack(*rows, toPath(*name)).message);
 }
 
 void MainPanel::showTotals()

@@ -1,6 +1,7 @@
 #include "Text.h"
 
 #include "model/Cp1252.h"
+#include "model/Message.h"
 
 #include <QLineEdit>
 
@@ -25,7 +26,7 @@ std::string toCp1252(const QString& text)
 std::filesystem::path toPath(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return cairnly::pathFromText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 QString fromPath(const std::filesystem::path& path)

@@ -1,6 +1,7 @@
 #include "Printing.h"
 
 #include "app/DialogRunner.h"
+#include "app/Text.h"
 #include "model/AtomicFile.h"
 #include "reports/GearPrintout.h"
 #include "reports/ReportRows.h"
@@ -69,8 +70,7 @@ std::optional<Message> printGearList(const cairnly::GearRows& rows, DialogRunner
     if (!pdf || pdf->isEmpty())
         return std::nullopt;
     const QString file = printer.outputFileName();
-    if (const auto error =
-            cairnly::writeFileAtomically(file.toStdString(), std::string_view(pdf->constData(), pdf->size())))
+    if (const auto error = cairnly::writeFileAtomically(toPath(file), std::string_view(pdf->constData(), pdf->size())))
         return Message{file.toStdString() + ": " + *error, "Error", cairnly::MessageIcon::Exclamation};
     return std::nullopt;
 }
