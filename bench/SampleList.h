@@ -2,7 +2,7 @@
 
 // The large list both benchmarks work on: 100,000 rows, every tenth a group of three members, every
 // record with the texts of two user columns, written once into a temporary folder.
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 
 #include <cstdio>
 #include <cstdlib>

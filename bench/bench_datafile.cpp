@@ -1,6 +1,6 @@
 // Reading and writing a large data file, next to a raw read of the same bytes.
 #include "SampleList.h"
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // A LighterPack CSV of 10,000 rows (about 1 MB) through the import: the reader alone, the rows made into
 // records, and the whole import into an empty list and into a list that already holds them once.
-#include "interchange/CsvReader.h"
-#include "interchange/LighterPack.h"
-#include "rows/GearRows.h"
+#include "core/interchange/CsvReader.h"
+#include "core/interchange/LighterPack.h"
+#include "core/list/GearRows.h"
 
 #include <benchmark/benchmark.h>
 

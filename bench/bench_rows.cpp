@@ -2,9 +2,9 @@
 // with the texts of two user columns. A raw read of the file's bytes is the yardstick for reading it,
 // loading it and opening it, all measured in the same run.
 #include "SampleList.h"
-#include "model/DataFile.h"
-#include "rows/GearRows.h"
-#include "settings/SettingsStore.h"
+#include "core/files/DataFile.h"
+#include "core/list/GearRows.h"
+#include "core/settings/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The data file reader on any bytes: it must not crash, leak or overrun, and what it read must survive
 // being written and read again.
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // libFuzzer target for the profile reader and the settings loaded from it: any bytes must parse, load and
 // save without a crash, and whatever was loaded must read back the same after it is written.
-#include "settings/ColumnLayout.h"
-#include "settings/ProfileFile.h"
-#include "settings/RecentFiles.h"
-#include "settings/SettingsStore.h"
+#include "core/settings/ColumnLayout.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/RecentFiles.h"
+#include "core/settings/SettingsStore.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "app/CairnlyApp.h"
-#include "app/QtDesktop.h"
-#include "app/QtPrompts.h"
-#include "icons/Icons.h"
+#include "gui/app/CairnlyApp.h"
+#include "gui/support/QtDesktop.h"
+#include "gui/support/QtPrompts.h"
+#include "gui/support/Icons.h"
 
 #include <QApplication>
 

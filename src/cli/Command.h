@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rows/GearRows.h"
+#include "core/list/GearRows.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // The data-file commands: dump, make and list.
-#include "Command.h"
-#include "DataJson.h"
+#include "cli/Command.h"
+#include "cli/DataJson.h"
 
-#include "model/AtomicFile.h"
-#include "model/Cp1252.h"
-#include "rows/GearRows.h"
+#include "core/files/AtomicFile.h"
+#include "core/text/Cp1252.h"
+#include "core/list/GearRows.h"
 
 #include <filesystem>
 #include <iostream>

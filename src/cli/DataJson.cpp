@@ -1,6 +1,6 @@
-#include "DataJson.h"
+#include "cli/DataJson.h"
 
-#include "model/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,11 +1,11 @@
 // The LighterPack commands: a CSV of LighterPack, the web tool for gear lists, into a list and out of one.
-#include "Command.h"
+#include "cli/Command.h"
 
-#include "interchange/LighterPack.h"
-#include "model/AtomicFile.h"
-#include "model/DataFile.h"
-#include "rows/GearRows.h"
-#include "settings/SettingsStore.h"
+#include "core/interchange/LighterPack.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/DataFile.h"
+#include "core/list/GearRows.h"
+#include "core/settings/SettingsStore.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,10 +1,10 @@
 // The print command: the list printed to a PDF file as the window prints it.
-#include "Command.h"
+#include "cli/Command.h"
 
-#include "model/AtomicFile.h"
-#include "reports/GearPrintout.h"
-#include "reports/ReportRows.h"
-#include "rows/GearRows.h"
+#include "core/files/AtomicFile.h"
+#include "printout/GearPrintout.h"
+#include "core/list/ReportRows.h"
+#include "core/list/GearRows.h"
 
 #include <QGuiApplication>
 #include <QMarginsF>

@@ -1,12 +1,12 @@
 // The report commands: totals and export.
-#include "Command.h"
+#include "cli/Command.h"
 
-#include "model/AtomicFile.h"
-#include "model/Cp1252.h"
-#include "reports/ExportWriters.h"
-#include "reports/ReportRows.h"
-#include "reports/Totals.h"
-#include "rows/GearRows.h"
+#include "core/files/AtomicFile.h"
+#include "core/text/Cp1252.h"
+#include "core/reports/ExportWriters.h"
+#include "core/list/ReportRows.h"
+#include "core/reports/Totals.h"
+#include "core/list/GearRows.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // cairnly-data: looks into gear data files, makes them and reports on them, for scripts and for tests.
-#include "Command.h"
+#include "cli/Command.h"
 
 #include <iostream>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "model/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 #include "ScratchFolder.h"
 #include "SystemTexts.h"
 

@@ -1,4 +1,4 @@
-#include "model/CategoryList.h"
+#include "core/model/CategoryList.h"
 
 #include <gtest/gtest.h>
 

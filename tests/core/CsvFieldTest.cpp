@@ -1,4 +1,4 @@
-#include "interchange/CsvField.h"
+#include "core/text/CsvField.h"
 
 #include <gtest/gtest.h>
 

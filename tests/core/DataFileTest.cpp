@@ -1,9 +1,9 @@
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 #include "DataFileBytes.h"
 #include "RecordSupport.h"
 #include "ScratchFolder.h"
 #include "SystemTexts.h"
-#include "model/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "rows/DisplayLock.h"
+#include "core/platform/DisplayLock.h"
 #include "ChildProcess.h"
 #include "ScratchFolder.h"
 

@@ -1,8 +1,8 @@
 // The four export writers, byte for byte, and the export run with its files, failures and mail.
 #include "GearRowsSupport.h"
-#include "reports/ExportChoices.h"
-#include "reports/ExportWriters.h"
-#include "settings/ProfileFile.h"
+#include "core/reports/ExportChoices.h"
+#include "core/reports/ExportWriters.h"
+#include "core/settings/ProfileFile.h"
 
 using namespace cairnly;
 using namespace cairnly::testing;

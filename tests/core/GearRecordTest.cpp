@@ -1,4 +1,4 @@
-#include "model/GearRecord.h"
+#include "core/model/GearRecord.h"
 #include "RecordSupport.h"
 
 #include <gtest/gtest.h>

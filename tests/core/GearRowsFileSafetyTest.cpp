@@ -2,7 +2,7 @@
 #include "DataFileBytes.h"
 #include "GearRowsSupport.h"
 
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <set>
 

@@ -2,8 +2,8 @@
 #include "GearRowsSupport.h"
 #include "SystemTexts.h"
 
-#include "settings/ProfileFile.h"
-#include "settings/SettingsStore.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsStore.h"
 
 using namespace cairnly;
 using namespace cairnly::testing;

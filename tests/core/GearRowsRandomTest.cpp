@@ -1,8 +1,8 @@
 #include "GearRowsSupport.h"
 
-#include "model/Cp1252.h"
-#include "model/DataFile.h"
-#include "model/Numbers.h"
+#include "core/text/Cp1252.h"
+#include "core/files/DataFile.h"
+#include "core/text/Numbers.h"
 
 #include <random>
 

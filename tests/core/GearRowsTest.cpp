@@ -1,6 +1,6 @@
 #include "GearRowsSupport.h"
 
-#include "model/DataFile.h"
+#include "core/files/DataFile.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 // LighterPack's CSV: the reader, the import into a list, the export and the round trip between them.
 #include "GearRowsSupport.h"
 
-#include "interchange/CsvReader.h"
-#include "interchange/LighterPack.h"
-#include "model/Numbers.h"
+#include "core/interchange/CsvReader.h"
+#include "core/interchange/LighterPack.h"
+#include "core/text/Numbers.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "model/Numbers.h"
+#include "core/text/Numbers.h"
 #include "CommaLocale.h"
 
 #include <gtest/gtest.h>

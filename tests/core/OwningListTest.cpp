@@ -1,4 +1,4 @@
-#include "model/OwningList.h"
+#include "core/model/OwningList.h"
 
 #include <gtest/gtest.h>
 

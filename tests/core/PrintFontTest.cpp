@@ -1,4 +1,4 @@
-#include "settings/PrintFont.h"
+#include "core/settings/PrintFont.h"
 
 #include <gtest/gtest.h>
 

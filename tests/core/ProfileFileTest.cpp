@@ -1,4 +1,4 @@
-#include "settings/ProfileFile.h"
+#include "core/settings/ProfileFile.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>

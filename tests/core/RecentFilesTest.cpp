@@ -1,6 +1,6 @@
-#include "settings/RecentFiles.h"
+#include "core/settings/RecentFiles.h"
 #include "ScratchFolder.h"
-#include "settings/ProfileFile.h"
+#include "core/settings/ProfileFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "ScratchFolder.h"
-#include "settings/ColumnLayout.h"
+#include "core/settings/ColumnLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "settings/Startup.h"
+#include "core/settings/Startup.h"
 #include "FakeLegacyRegistry.h"
 #include "ScratchFolder.h"
 #include "WrittenLegacyRegistry.h"
-#include "settings/ColumnLayout.h"
-#include "settings/SettingsStore.h"
+#include "core/settings/ColumnLayout.h"
+#include "core/settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The Totals command's lines: one per run of a category in list order, ticked weights only.
-#include "reports/Totals.h"
+#include "core/reports/Totals.h"
 #include "GearRowsSupport.h"
 
 using namespace cairnly;

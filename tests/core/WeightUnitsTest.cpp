@@ -1,4 +1,4 @@
-#include "rows/WeightUnits.h"
+#include "core/list/WeightUnits.h"
 #include "CommaLocale.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "MainWindowSupport.h"
 
-#include "dialogs/AboutDialog.h"
-#include "dialogs/LinkLabel.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/LinkLabel.h"
 
 #include <QSignalSpy>
 

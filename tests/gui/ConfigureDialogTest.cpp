@@ -1,6 +1,6 @@
 #include "MainWindowSupport.h"
 
-#include "settings/ColorButton.h"
+#include "gui/dialogs/ColorButton.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,9 +1,9 @@
 #include "DataFileBytes.h"
 #include "MainWindowSupport.h"
 
-#include "model/DataFile.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsStore.h"
+#include "core/files/DataFile.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>

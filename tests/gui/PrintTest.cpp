@@ -3,9 +3,9 @@
 #include "MainWindowSupport.h"
 #include "RecordSupport.h"
 
-#include "model/DataFile.h"
-#include "model/Numbers.h"
-#include "reports/GearPrintout.h"
+#include "core/files/DataFile.h"
+#include "core/text/Numbers.h"
+#include "printout/GearPrintout.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

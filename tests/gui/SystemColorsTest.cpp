@@ -1,4 +1,4 @@
-#include "app/SystemColors.h"
+#include "gui/support/SystemColors.h"
 
 #include <QApplication>
 #include <QPalette>

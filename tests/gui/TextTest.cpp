@@ -1,4 +1,4 @@
-#include "app/Text.h"
+#include "gui/support/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "icons/Icons.h"
+#include "gui/support/Icons.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "CsvReader.h"
+#include "core/interchange/CsvReader.h"
 
 #include <algorithm>
 

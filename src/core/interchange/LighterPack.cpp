@@ -1,13 +1,13 @@
-#include "LighterPack.h"
+#include "core/interchange/LighterPack.h"
 
-#include "interchange/CsvField.h"
-#include "interchange/CsvReader.h"
-#include "model/AtomicFile.h"
-#include "model/Cp1252.h"
-#include "model/Numbers.h"
-#include "reports/ReportRows.h"
-#include "rows/GearRows.h"
-#include "rows/WeightUnits.h"
+#include "core/text/CsvField.h"
+#include "core/interchange/CsvReader.h"
+#include "core/files/AtomicFile.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Numbers.h"
+#include "core/list/ReportRows.h"
+#include "core/list/GearRows.h"
+#include "core/list/WeightUnits.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/GearRecord.h"
-#include "model/Message.h"
+#include "core/model/GearRecord.h"
+#include "core/model/Message.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "CategoryList.h"
+#include "core/model/CategoryList.h"
 
-#include "model/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Message.h"
+#include "core/model/Message.h"
 
 #include <string>
 #include <vector>

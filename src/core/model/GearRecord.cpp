@@ -1,6 +1,6 @@
-#include "GearRecord.h"
+#include "core/model/GearRecord.h"
 
-#include "Numbers.h"
+#include "core/text/Numbers.h"
 
 #include <vector>
 

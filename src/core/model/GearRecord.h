@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OwningList.h"
+#include "core/model/OwningList.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "ExportChoices.h"
+#include "core/reports/ExportChoices.h"
 
-#include "model/AtomicFile.h"
-#include "reports/ReportRows.h"
-#include "settings/ProfileFile.h"
+#include "core/files/AtomicFile.h"
+#include "core/list/ReportRows.h"
+#include "core/settings/ProfileFile.h"
 
 namespace cairnly {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/Message.h"
-#include "reports/ExportWriters.h"
-#include "rows/GearRows.h"
-#include "settings/SettingsStore.h"
+#include "core/model/Message.h"
+#include "core/reports/ExportWriters.h"
+#include "core/list/GearRows.h"
+#include "core/settings/SettingsStore.h"
 
 #include <array>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "ExportWriters.h"
+#include "core/reports/ExportWriters.h"
 
-#include "interchange/CsvField.h"
-#include "model/Cp1252.h"
-#include "model/Numbers.h"
+#include "core/text/CsvField.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Numbers.h"
 
 #include <vector>
 

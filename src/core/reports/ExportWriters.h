@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportRows.h"
-#include "settings/SettingsStore.h"
+#include "core/list/ReportRows.h"
+#include "core/settings/SettingsStore.h"
 
 #include <span>
 #include <string>

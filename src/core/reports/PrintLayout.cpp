@@ -1,8 +1,8 @@
-#include "PrintLayout.h"
+#include "core/reports/PrintLayout.h"
 
-#include "model/Cp1252.h"
-#include "model/Message.h"
-#include "model/Numbers.h"
+#include "core/text/Cp1252.h"
+#include "core/model/Message.h"
+#include "core/text/Numbers.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportRows.h"
-#include "settings/Settings.h"
+#include "core/list/ReportRows.h"
+#include "core/settings/Settings.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "Totals.h"
+#include "core/reports/Totals.h"
 
-#include "model/Cp1252.h"
-#include "model/Numbers.h"
-#include "rows/WeightUnits.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Numbers.h"
+#include "core/list/WeightUnits.h"
 
 namespace cairnly {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportRows.h"
+#include "core/list/ReportRows.h"
 
 #include <span>
 #include <string>

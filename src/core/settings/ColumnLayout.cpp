@@ -1,6 +1,6 @@
-#include "ColumnLayout.h"
+#include "core/settings/ColumnLayout.h"
 
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "core/settings/Settings.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "PrintFont.h"
+#include "core/settings/PrintFont.h"
 
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ProfileFile.h"
+#include "core/settings/ProfileFile.h"
 
-#include "model/AtomicFile.h"
-#include "model/Cp1252.h"
+#include "core/files/AtomicFile.h"
+#include "core/text/Cp1252.h"
 
 namespace cairnly {
 namespace {

@@ -1,8 +1,8 @@
-#include "RecentFiles.h"
+#include "core/settings/RecentFiles.h"
 
-#include "ProfileFile.h"
-#include "SettingsStore.h"
-#include "model/Cp1252.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsStore.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "SettingsImport.h"
+#include "core/settings/SettingsImport.h"
 
-#include "SettingsStore.h"
-#include "model/Cp1252.h"
+#include "core/settings/SettingsStore.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 #include <cstring>

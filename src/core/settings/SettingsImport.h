@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LegacyRegistry.h"
-#include "ProfileFile.h"
-#include "Settings.h"
+#include "core/platform/LegacyRegistry.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/Settings.h"
 
 #include <functional>
 #include <optional>

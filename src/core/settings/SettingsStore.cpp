@@ -1,7 +1,7 @@
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
-#include "model/Cp1252.h"
-#include "model/Message.h"
+#include "core/text/Cp1252.h"
+#include "core/model/Message.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProfileFile.h"
-#include "Settings.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/Settings.h"
 
 #include <array>
 #include <cstdint>

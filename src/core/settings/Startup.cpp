@@ -1,7 +1,7 @@
-#include "Startup.h"
+#include "core/settings/Startup.h"
 
-#include "SettingsStore.h"
-#include "model/Message.h"
+#include "core/settings/SettingsStore.h"
+#include "core/model/Message.h"
 
 #include <system_error>
 #include <tuple>

@@ -1,12 +1,12 @@
-#include "CairnlyApp.h"
+#include "gui/app/CairnlyApp.h"
 
-#include "app/DialogRunner.h"
-#include "app/MainPanel.h"
-#include "app/MainWindow.h"
-#include "app/Prompts.h"
-#include "dialogs/WeightUnitsDialog.h"
-#include "icons/Icons.h"
-#include "settings/Startup.h"
+#include "gui/support/DialogRunner.h"
+#include "gui/app/MainPanel.h"
+#include "gui/app/MainWindow.h"
+#include "gui/support/Prompts.h"
+#include "gui/dialogs/WeightUnitsDialog.h"
+#include "gui/support/Icons.h"
+#include "core/settings/Startup.h"
 
 #include <QApplication>
 #include <QScreen>

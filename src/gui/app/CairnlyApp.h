@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/LegacyRegistry.h"
-#include "settings/RecentFiles.h"
+#include "core/platform/LegacyRegistry.h"
+#include "core/settings/RecentFiles.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "reports/ExportChoices.h"
-#include "rows/GearRows.h"
-#include "rows/WeightFieldConverter.h"
-#include "settings/RecentFiles.h"
-#include "settings/Startup.h"
+#include "core/reports/ExportChoices.h"
+#include "core/list/GearRows.h"
+#include "core/list/WeightFieldConverter.h"
+#include "core/settings/RecentFiles.h"
+#include "core/settings/Startup.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "MainWindow.h"
+#include "gui/app/MainWindow.h"
 
-#include "app/MainPanel.h"
-#include "settings/RecentFiles.h"
+#include "gui/app/MainPanel.h"
+#include "core/settings/RecentFiles.h"
 
 #include <QCloseEvent>
 #include <QMenu>

@@ -1,10 +1,10 @@
-#include "AboutDialog.h"
+#include "gui/dialogs/AboutDialog.h"
 
-#include "app/Desktop.h"
-#include "app/Prompts.h"
-#include "dialogs/DialogLayout.h"
-#include "dialogs/LinkLabel.h"
-#include "icons/Icons.h"
+#include "gui/support/Desktop.h"
+#include "gui/support/Prompts.h"
+#include "gui/support/DialogLayout.h"
+#include "gui/dialogs/LinkLabel.h"
+#include "gui/support/Icons.h"
 
 #include <QCoreApplication>
 #include <QDir>

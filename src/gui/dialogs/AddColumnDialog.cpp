@@ -1,8 +1,8 @@
-#include "AddColumnDialog.h"
+#include "gui/dialogs/AddColumnDialog.h"
 
-#include "app/Text.h"
-#include "dialogs/AlignmentBox.h"
-#include "dialogs/DialogLayout.h"
+#include "gui/support/Text.h"
+#include "gui/dialogs/AlignmentBox.h"
+#include "gui/support/DialogLayout.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "AlignmentBox.h"
+#include "gui/dialogs/AlignmentBox.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CategoryList.h"
+#include "core/model/CategoryList.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "DeleteColumnsDialog.h"
+#include "gui/dialogs/DeleteColumnsDialog.h"
 
-#include "app/Text.h"
-#include "dialogs/DialogLayout.h"
+#include "gui/support/Text.h"
+#include "gui/support/DialogLayout.h"
 
 #include <QLabel>
 #include <QListWidget>

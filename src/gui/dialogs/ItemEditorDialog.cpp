@@ -1,8 +1,8 @@
-#include "ItemEditorDialog.h"
+#include "gui/dialogs/ItemEditorDialog.h"
 
-#include "app/Prompts.h"
-#include "app/Text.h"
-#include "dialogs/DialogLayout.h"
+#include "gui/support/Prompts.h"
+#include "gui/support/Text.h"
+#include "gui/support/DialogLayout.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rows/GearRows.h"
-#include "rows/WeightFieldConverter.h"
+#include "core/list/GearRows.h"
+#include "core/list/WeightFieldConverter.h"
 
 #include <QDialog>
 

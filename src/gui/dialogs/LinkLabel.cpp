@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "gui/dialogs/LinkLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,8 +1,8 @@
-#include "ModifyColumnDialog.h"
+#include "gui/dialogs/ModifyColumnDialog.h"
 
-#include "app/Text.h"
-#include "dialogs/AlignmentBox.h"
-#include "dialogs/DialogLayout.h"
+#include "gui/support/Text.h"
+#include "gui/dialogs/AlignmentBox.h"
+#include "gui/support/DialogLayout.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "WeightUnitsDialog.h"
+#include "gui/dialogs/WeightUnitsDialog.h"
 
-#include "dialogs/DialogLayout.h"
+#include "gui/support/DialogLayout.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "GearListView.h"
+#include "gui/listview/GearListView.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>

@@ -1,7 +1,7 @@
-#include "GearTableModel.h"
+#include "gui/listview/GearTableModel.h"
 
-#include "app/SystemColors.h"
-#include "app/Text.h"
+#include "gui/support/SystemColors.h"
+#include "gui/support/Text.h"
 
 #include <QColor>
 #include <QDataStream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rows/GearRows.h"
-#include "settings/SettingsStore.h"
+#include "core/list/GearRows.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QAbstractTableModel>
 

@@ -1,0 +1,259 @@
+#include "core/files/AtomicFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace cairnly {
+namespace {
+
+#ifdef _WIN32
+using FileStatus = struct _stat64;
+int fileStatus(int fd, FileStatus* status)
+{
+    return _fstat64(fd, status);
+}
+long long readSome(int fd, char* into, std::size_t room)
+{
+    return _read(fd, into, static_cast<unsigned>(std::min<std::size_t>(room, 1u << 30)));
+}
+int closeFile(int fd)
+{
+    return _close(fd);
+}
+#else
+using FileStatus = struct stat;
+int fileStatus(int fd, FileStatus* status)
+{
+    return fstat(fd, status);
+}
+ssize_t readSome(int fd, char* into, std::size_t room)
+{
+    return read(fd, into, room);
+}
+int closeFile(int fd)
+{
+    return close(fd);
+}
+#endif
+
+// Closes a file descriptor when it goes out of scope.
+struct FileDescriptor
+{
+    int fd;
+    ~FileDescriptor() { closeFile(fd); }
+};
+
+// Follows a chain of symbolic links (dangling or not) to the file that is really written.
+fs::path resolveLinks(fs::path target)
+{
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec)
+            break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target;
+}
+
+#ifdef _WIN32
+// The system's own text for the error, in UTF-8.
+std::string systemErrorText(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty())
+        return "System error " + std::to_string(error);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// A new file beside the target that no other writer has, opened for writing.
+HANDLE createTemporary(const fs::path& target, fs::path& temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+        const HANDLE file =
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+std::optional<std::string> replaceFile(const fs::path& target, std::string_view bytes)
+{
+    // Windows refuses to replace a read-only file, but Wine does not: ask first, so both keep it.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return systemErrorText(ERROR_ACCESS_DENIED);
+
+    fs::path temporary;
+    const HANDLE file = createTemporary(target, temporary);
+    if (file == INVALID_HANDLE_VALUE)
+        return systemErrorText(GetLastError());
+    DWORD error = ERROR_SUCCESS;
+    for (std::size_t done = 0; done < bytes.size() && error == ERROR_SUCCESS;) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
+            error = GetLastError();
+        else if (written == 0)
+            error = ERROR_WRITE_FAULT;
+        done += written;
+    }
+    if (error == ERROR_SUCCESS && !FlushFileBuffers(file))
+        error = GetLastError();
+    CloseHandle(file);
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        DeleteFileW(temporary.c_str());
+        return systemErrorText(error);
+    }
+    return std::nullopt;
+}
+#else
+std::string errorText(int error)
+{
+    return std::generic_category().message(error);
+}
+
+mode_t modeForNewFile()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+std::optional<std::string> replaceFile(const fs::path& target, std::string_view bytes)
+{
+    struct stat old
+    {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    // A file the user may not write is refused, as opening it for writing would be, although the
+    // folder would let a new file take its place.
+    if (exists && access(target.c_str(), W_OK) != 0)
+        return errorText(errno);
+    const mode_t mode = exists ? (old.st_mode & 07777) : modeForNewFile();
+
+    // Built by appending: GCC 12 at -O3 sees a false overlap in "." + name and fails a -Werror build.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (target.parent_path() / name).string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0)
+        return errorText(errno);
+
+    int error = 0;
+    for (std::size_t done = 0; done < bytes.size() && error == 0;) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n > 0)
+            done += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && fchmod(fd, mode) != 0)
+        error = errno;
+    if (error == 0 && fsync(fd) != 0)
+        error = errno;
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && rename(pattern.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        unlink(pattern.c_str());
+        return errorText(error);
+    }
+    // The rename itself reaches the disk with the folder.
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int dirFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        close(dirFd);
+    }
+    return std::nullopt;
+}
+#endif
+
+} // namespace
+
+std::optional<std::string> writeFileAtomically(const fs::path& target, std::string_view bytes)
+{
+    return replaceFile(resolveLinks(target), bytes);
+}
+
+WholeFile readWholeFile(const fs::path& file)
+{
+    WholeFile result;
+    auto fail = [&result](int error) {
+        result.status =
+            error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
+        result.error = std::generic_category().message(error);
+        return std::move(result);
+    };
+#ifdef _WIN32
+    const int fd = _wopen(file.c_str(), _O_RDONLY | _O_BINARY);
+#else
+    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+#endif
+    if (fd < 0)
+        return fail(errno);
+    const FileDescriptor closer{fd};
+    FileStatus status{};
+    if (fileStatus(fd, &status) != 0)
+        return fail(errno);
+    if ((status.st_mode & S_IFMT) == S_IFDIR)
+        return fail(EISDIR);
+
+    // A byte more than the file's size, so the read that finds the end needs no other buffer. A file that
+    // grew meanwhile is read on to its end.
+    std::size_t capacity = static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)) + 1;
+    result.data = std::make_unique_for_overwrite<char[]>(capacity);
+    for (;;) {
+        if (result.size == capacity) {
+            capacity *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::copy_n(result.data.get(), result.size, larger.get());
+            result.data = std::move(larger);
+        }
+        const auto n = readSome(fd, result.data.get() + result.size, capacity - result.size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(errno);
+        if (n == 0)
+            break;
+        result.size += static_cast<std::size_t>(n);
+    }
+    result.status = WholeFile::Status::Read;
+    return result;
+}
+
+} // namespace cairnly

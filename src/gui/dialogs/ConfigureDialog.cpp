@@ -1,0 +1,123 @@
+#include "gui/dialogs/ConfigureDialog.h"
+
+#include "gui/support/DialogRunner.h"
+#include "gui/support/SystemColors.h"
+#include "gui/support/DialogLayout.h"
+#include "gui/support/Icons.h"
+#include "gui/dialogs/ColorButton.h"
+#include "printout/FontDescription.h"
+
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox* checkBox(const char* text, const char* objectName, bool checked, QWidget* parent)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setChecked(checked);
+    return box;
+}
+
+} // namespace
+
+ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontChanged, DialogRunner& dialogRunner,
+                                 QWidget* parent)
+    : QDialog(parent), printFontChanged(std::move(fontChanged)), runner(dialogRunner), printFont(initial.printFont)
+{
+    setObjectName(QStringLiteral("configureDialog"));
+    setWindowTitle(QStringLiteral("Configure Cairnly"));
+    setModal(true);
+
+    auto* printing = new QGroupBox(QStringLiteral("Printing Options"), this);
+    printing->setObjectName(QStringLiteral("printingOptionsGroupBox"));
+    auto* fontButton = new QPushButton(cairnlyIcon("font"), QStringLiteral("Select Printing Font..."), printing);
+    fontButton->setObjectName(QStringLiteral("printingFontButton"));
+    fontButton->setAutoDefault(false);
+    auto* whenPrinting = new QLabel(QStringLiteral("When Printing..."), printing);
+    whenPrinting->setObjectName(QStringLiteral("whenPrintingLabel"));
+    totalEachCategoryBox =
+        checkBox("Total Each Category", "totalEachCategoryCheckBox", initial.totalEachCategory, printing);
+    showGrandTotalBox = checkBox("Show Grand Total", "showGrandTotalCheckBox", initial.showGrandTotal, printing);
+    printNotesBox = checkBox("Print Notes", "printNotesCheckBox", initial.printNotes, printing);
+    auto* printingLayout = new QVBoxLayout(printing);
+    printingLayout->addWidget(fontButton);
+    printingLayout->addSpacing(6);
+    printingLayout->addWidget(whenPrinting);
+    printingLayout->addWidget(totalEachCategoryBox);
+    printingLayout->addWidget(showGrandTotalBox);
+    printingLayout->addWidget(printNotesBox);
+    printingLayout->addStretch();
+
+    auto* colors = new QGroupBox(QStringLiteral("List Color Options"), this);
+    colors->setObjectName(QStringLiteral("listColorOptionsGroupBox"));
+    auto* colorsLayout = new QGridLayout(colors);
+    auto addColor = [&](const char* text, const char* objectName, cairnly::ColorValue value) {
+        auto* button = new ColorButton(value, runner, colors);
+        button->setObjectName(QString::fromLatin1(objectName));
+        auto* label = new QLabel(QString::fromLatin1(text), colors);
+        label->setBuddy(button);
+        button->setAccessibleName(label->text());
+        const int row = colorsLayout->rowCount();
+        colorsLayout->addWidget(label, row, 0);
+        colorsLayout->addWidget(button, row, 1);
+        return button;
+    };
+    backgroundButton = addColor("Background Color", "backgroundColorButton", initial.background);
+    alternateButton = addColor("Alternate Row Color", "alternateRowColorButton", initial.alternate);
+    groupButton = addColor("Group Color", "groupColorButton", initial.group);
+    colorsLayout->setRowStretch(colorsLayout->rowCount(), 1);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(printing);
+    groups->addWidget(colors);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addSpacing(6);
+    layout->addLayout(okCancelButtons(*this));
+
+    connect(fontButton, &QPushButton::clicked, this, &ConfigureDialog::choosePrintingFont);
+}
+
+ConfigureDialog::Fields ConfigureDialog::fields() const
+{
+    auto resolved = [](const ColorButton* button) { return cairnly::resolveColor(button->color(), systemColor); };
+    return {totalEachCategoryBox->isChecked(),
+            showGrandTotalBox->isChecked(),
+            printNotesBox->isChecked(),
+            resolved(backgroundButton),
+            resolved(alternateButton),
+            resolved(groupButton),
+            printFont};
+}
+
+void ConfigureDialog::choosePrintingFont()
+{
+    const int pixelsPerInch = logicalDpiY(); // the screen's
+    printFont = cairnly::printFontForDialog(printFont, pixelsPerInch);
+    printFontChanged(printFont);
+
+    QFontDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("fontDialog"));
+    // Qt's own dialog: a desktop's may not keep to fixed-pitch fonts. The options come first, since the
+    // dialog lists its fonts when it is given the current one.
+    dialog.setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+    // The dialog lists the fonts there are; a face such as "Courier New" may stand for another one here.
+    QFont current = fontOf(printFont.description, printFont.size);
+    current.setFamily(QFontInfo(current).family());
+    dialog.setCurrentFont(current);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    const QFont chosen = dialog.selectedFont();
+    printFont =
+        cairnly::chosenPrintFont(descriptionOf(chosen, printFont.description), chosen.pointSizeF(), pixelsPerInch);
+    printFontChanged(printFont);
+}

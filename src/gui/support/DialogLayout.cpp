@@ -1,0 +1,38 @@
+#include "gui/support/DialogLayout.h"
+
+#include "gui/support/Icons.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+QPushButton* okButton(QDialog& dialog, bool withGlyph)
+{
+    auto* ok = new QPushButton(withGlyph ? cairnlyIcon("ok") : QIcon(), QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    return ok;
+}
+
+QPushButton* cancelButton(QDialog& dialog, bool withGlyph)
+{
+    auto* cancel = new QPushButton(withGlyph ? cairnlyIcon("cancel") : QIcon(), QStringLiteral("Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return cancel;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
+QHBoxLayout* okCancelButtons(QDialog& dialog, bool withGlyphs)
+{
+    return buttonRow({okButton(dialog, withGlyphs), cancelButton(dialog, withGlyphs)});
+}
