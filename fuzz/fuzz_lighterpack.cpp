@@ -1,8 +1,8 @@
 // The CSV reader and the LighterPack import on any bytes: they must not crash, leak or overrun; the rows
 // read must come back the same when written out again; every record must be fit for the data file.
-#include "core/text/CsvField.h"
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
+#include "core/text/CsvField.h"
 
 #include <cstdint>
 #include <cstdio>

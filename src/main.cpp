@@ -1,7 +1,7 @@
 #include "gui/app/CairnlyApp.h"
+#include "gui/support/Icons.h"
 #include "gui/support/QtDesktop.h"
 #include "gui/support/QtPrompts.h"
-#include "gui/support/Icons.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 #include "cli/DataJson.h"
 
 #include "core/files/AtomicFile.h"
-#include "core/text/Cp1252.h"
 #include "core/list/GearRows.h"
+#include "core/text/Cp1252.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,9 +1,9 @@
 // The LighterPack commands: a CSV of LighterPack, the web tool for gear lists, into a list and out of one.
 #include "cli/Command.h"
 
-#include "core/interchange/LighterPack.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/DataFile.h"
+#include "core/interchange/LighterPack.h"
 #include "core/list/GearRows.h"
 #include "core/settings/SettingsStore.h"
 

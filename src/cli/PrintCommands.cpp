@@ -2,9 +2,9 @@
 #include "cli/Command.h"
 
 #include "core/files/AtomicFile.h"
-#include "printout/GearPrintout.h"
-#include "core/list/ReportRows.h"
 #include "core/list/GearRows.h"
+#include "core/list/ReportRows.h"
+#include "printout/GearPrintout.h"
 
 #include <QGuiApplication>
 #include <QMarginsF>

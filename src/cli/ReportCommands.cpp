@@ -2,11 +2,11 @@
 #include "cli/Command.h"
 
 #include "core/files/AtomicFile.h"
-#include "core/text/Cp1252.h"
-#include "core/reports/ExportWriters.h"
-#include "core/list/ReportRows.h"
-#include "core/reports/Totals.h"
 #include "core/list/GearRows.h"
+#include "core/list/ReportRows.h"
+#include "core/reports/ExportWriters.h"
+#include "core/reports/Totals.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "printout/GearPrintout.h"
 
-#include "core/text/Cp1252.h"
 #include "core/model/GearRecord.h"
 #include "core/model/Message.h"
+#include "core/text/Cp1252.h"
 #include "printout/FontDescription.h"
 
 #include <QBuffer>

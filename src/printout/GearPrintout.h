@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/reports/PrintLayout.h"
 #include "core/list/ReportRows.h"
+#include "core/reports/PrintLayout.h"
 #include "core/settings/Settings.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "GearRowsSupport.h"
 
-#include "core/text/Cp1252.h"
 #include "core/files/DataFile.h"
+#include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
 
 #include <random>

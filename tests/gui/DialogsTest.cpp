@@ -1,9 +1,9 @@
 #include "ScratchFolder.h"
 #include "TestSupport.h"
-#include "gui/support/Text.h"
 #include "gui/dialogs/CreateGroupDialog.h"
 #include "gui/dialogs/ItemEditorDialog.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
+#include "gui/support/Text.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include "DataFileBytes.h"
 #include "MainWindowSupport.h"
 
-#include "gui/support/Icons.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/support/Icons.h"
 
 #include <QCheckBox>
 #include <QCursor>

@@ -1,8 +1,8 @@
 // Totals and Export in the window: the dialogs, the files written, the mail hand-over and the settings.
 #include "MainWindowSupport.h"
 
-#include "gui/dialogs/TotalsChart.h"
 #include "core/settings/ProfileFile.h"
+#include "gui/dialogs/TotalsChart.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/text/Cp1252.h"
 #include "core/platform/LegacyRegistry.h"
+#include "core/text/Cp1252.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,13 +1,13 @@
 #include "core/interchange/LighterPack.h"
 
-#include "core/text/CsvField.h"
-#include "core/interchange/CsvReader.h"
 #include "core/files/AtomicFile.h"
-#include "core/text/Cp1252.h"
-#include "core/text/Numbers.h"
-#include "core/list/ReportRows.h"
+#include "core/interchange/CsvReader.h"
 #include "core/list/GearRows.h"
+#include "core/list/ReportRows.h"
 #include "core/list/WeightUnits.h"
+#include "core/text/Cp1252.h"
+#include "core/text/CsvField.h"
+#include "core/text/Numbers.h"
 
 #include <cmath>
 #include <optional>

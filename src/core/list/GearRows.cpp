@@ -1,10 +1,10 @@
 #include "core/list/GearRows.h"
 
-#include "core/text/Cp1252.h"
-#include "core/text/Numbers.h"
 #include "core/list/GearRowsMessages.h"
 #include "core/list/WeightUnits.h"
 #include "core/settings/SettingsStore.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/files/DataFile.h"
+#include "core/files/OverwriteGuard.h"
 #include "core/model/GearRecord.h"
 #include "core/model/Message.h"
-#include "core/files/OverwriteGuard.h"
 #include "core/platform/DisplayLock.h"
 #include "core/settings/ColumnLayout.h"
 #include "core/settings/PrintFont.h"

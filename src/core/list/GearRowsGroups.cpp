@@ -1,8 +1,8 @@
 #include "core/list/GearRows.h"
 
+#include "core/list/GearRowsMessages.h"
 #include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
-#include "core/list/GearRowsMessages.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "core/list/WeightFieldConverter.h"
 
+#include "core/list/WeightUnits.h"
 #include "core/model/GearRecord.h"
 #include "core/text/Numbers.h"
-#include "core/list/WeightUnits.h"
 
 namespace cairnly {
 

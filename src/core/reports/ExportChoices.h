@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/list/GearRows.h"
 #include "core/model/Message.h"
 #include "core/reports/ExportWriters.h"
-#include "core/list/GearRows.h"
 #include "core/settings/SettingsStore.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "core/reports/ExportWriters.h"
 
-#include "core/text/CsvField.h"
 #include "core/text/Cp1252.h"
+#include "core/text/CsvField.h"
 #include "core/text/Numbers.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "core/reports/PrintLayout.h"
 
-#include "core/text/Cp1252.h"
 #include "core/model/Message.h"
+#include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "core/reports/Totals.h"
 
+#include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
-#include "core/list/WeightUnits.h"
 
 namespace cairnly {
 namespace {

@@ -1,7 +1,7 @@
 #include "core/settings/SettingsStore.h"
 
-#include "core/text/Cp1252.h"
 #include "core/model/Message.h"
+#include "core/text/Cp1252.h"
 
 #include <algorithm>
 #include <cstring>

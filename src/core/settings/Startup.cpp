@@ -1,7 +1,7 @@
 #include "core/settings/Startup.h"
 
-#include "core/settings/SettingsStore.h"
 #include "core/model/Message.h"
+#include "core/settings/SettingsStore.h"
 
 #include <system_error>
 #include <tuple>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/model/Message.h"
 #include "core/platform/LegacyRegistry.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsImport.h"
-#include "core/model/Message.h"
 
 #include <filesystem>
 #include <string>

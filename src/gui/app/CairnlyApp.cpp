@@ -1,12 +1,12 @@
 #include "gui/app/CairnlyApp.h"
 
-#include "gui/support/DialogRunner.h"
+#include "core/settings/Startup.h"
 #include "gui/app/MainPanel.h"
 #include "gui/app/MainWindow.h"
-#include "gui/support/Prompts.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
+#include "gui/support/DialogRunner.h"
 #include "gui/support/Icons.h"
-#include "core/settings/Startup.h"
+#include "gui/support/Prompts.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/reports/ExportChoices.h"
 #include "core/list/GearRows.h"
 #include "core/list/WeightFieldConverter.h"
+#include "core/reports/ExportChoices.h"
 #include "core/settings/RecentFiles.h"
 #include "core/settings/Startup.h"
 

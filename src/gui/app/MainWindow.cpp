@@ -1,7 +1,7 @@
 #include "gui/app/MainWindow.h"
 
-#include "gui/app/MainPanel.h"
 #include "core/settings/RecentFiles.h"
+#include "gui/app/MainPanel.h"
 
 #include <QCloseEvent>
 #include <QMenu>

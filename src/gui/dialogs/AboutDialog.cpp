@@ -1,10 +1,10 @@
 #include "gui/dialogs/AboutDialog.h"
 
-#include "gui/support/Desktop.h"
-#include "gui/support/Prompts.h"
-#include "gui/support/DialogLayout.h"
 #include "gui/dialogs/LinkLabel.h"
+#include "gui/support/Desktop.h"
+#include "gui/support/DialogLayout.h"
 #include "gui/support/Icons.h"
+#include "gui/support/Prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "gui/dialogs/AddColumnDialog.h"
 
-#include "gui/support/Text.h"
 #include "gui/dialogs/AlignmentBox.h"
 #include "gui/support/DialogLayout.h"
+#include "gui/support/Text.h"
 
 #include <QFormLayout>
 #include <QLabel>

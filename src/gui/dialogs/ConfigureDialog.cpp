@@ -1,10 +1,10 @@
 #include "gui/dialogs/ConfigureDialog.h"
 
-#include "gui/support/DialogRunner.h"
-#include "gui/support/SystemColors.h"
-#include "gui/support/DialogLayout.h"
-#include "gui/support/Icons.h"
 #include "gui/dialogs/ColorButton.h"
+#include "gui/support/DialogLayout.h"
+#include "gui/support/DialogRunner.h"
+#include "gui/support/Icons.h"
+#include "gui/support/SystemColors.h"
 #include "printout/FontDescription.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "gui/dialogs/CreateGroupDialog.h"
 
+#include "gui/support/DialogLayout.h"
 #include "gui/support/Prompts.h"
 #include "gui/support/Text.h"
-#include "gui/support/DialogLayout.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "gui/dialogs/ItemEditorDialog.h"
 
+#include "gui/support/DialogLayout.h"
 #include "gui/support/Prompts.h"
 #include "gui/support/Text.h"
-#include "gui/support/DialogLayout.h"
 
 #include <QComboBox>
 #include <QFormLayout>

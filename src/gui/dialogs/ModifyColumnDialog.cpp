@@ -1,8 +1,8 @@
 #include "gui/dialogs/ModifyColumnDialog.h"
 
-#include "gui/support/Text.h"
 #include "gui/dialogs/AlignmentBox.h"
 #include "gui/support/DialogLayout.h"
+#include "gui/support/Text.h"
 
 #include <QFormLayout>
 #include <QLabel>

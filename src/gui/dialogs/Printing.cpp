@@ -1,11 +1,11 @@
 #include "gui/dialogs/Printing.h"
 
+#include "core/files/AtomicFile.h"
+#include "core/list/GearRows.h"
+#include "core/list/ReportRows.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Text.h"
-#include "core/files/AtomicFile.h"
 #include "printout/GearPrintout.h"
-#include "core/list/ReportRows.h"
-#include "core/list/GearRows.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>

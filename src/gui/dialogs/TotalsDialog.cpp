@@ -1,7 +1,7 @@
 #include "gui/dialogs/TotalsDialog.h"
 
-#include "gui/support/Text.h"
 #include "gui/support/DialogLayout.h"
+#include "gui/support/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "gui/support/Text.h"
 
-#include "core/text/Cp1252.h"
 #include "core/model/Message.h"
+#include "core/text/Cp1252.h"
 
 #include <QLineEdit>
 
