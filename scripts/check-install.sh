@@ -15,7 +15,7 @@ fail() {
 DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
 root=$scratch/install/usr
 
-expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/cairnly.desktop
+expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/cairnly.desktop share/doc/cairnly/copyright
     share/icons/hicolor/scalable/apps/cairnly.svg share/man/man1/cairnly.1 share/man/man1/cairnly-data.1)
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/cairnly.png")
