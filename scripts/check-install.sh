@@ -16,7 +16,8 @@ DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
 root=$scratch/install/usr
 
 expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/cairnly.desktop share/doc/cairnly/copyright
-    share/icons/hicolor/scalable/apps/cairnly.svg share/man/man1/cairnly.1 share/man/man1/cairnly-data.1)
+    share/icons/hicolor/scalable/apps/cairnly.svg
+    share/man/man1/cairnly.1.gz share/man/man1/cairnly-launch.1.gz share/man/man1/cairnly-data.1.gz)
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/cairnly.png")
 done
@@ -28,7 +29,7 @@ fi
 for file in "${expected[@]}"; do
     [ -s "$root/$file" ] || fail "$file is not installed"
 done
-installed=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
+installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
 [ "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)" ] || fail "other files were installed: $installed"
 
 for program in cairnly cairnly-data cairnly-launch; do
@@ -45,8 +46,10 @@ for size in 16 32 48 64 128 256; do
     hex=$(printf '%08x' "$size")
     [ "$header" = "89504e470d0a1a0a0000000d49484452$hex$hex" ] || fail "the ${size}x${size} icon is not a PNG of that size"
 done
-grep -q '^\.TH CAIRNLY 1' "$root/share/man/man1/cairnly.1" || fail "cairnly.1 is not a man page"
-grep -q 'import\\-lighterpack' "$root/share/man/man1/cairnly-data.1" || fail "cairnly-data.1 does not describe the usage"
+zcat "$root/share/man/man1/cairnly.1.gz" | grep -q '^\.TH CAIRNLY 1' || fail "cairnly.1 is not a man page"
+[ "$(readlink "$root/share/man/man1/cairnly-launch.1.gz")" = cairnly.1.gz ] || fail "cairnly-launch.1 is not cairnly.1"
+zcat "$root/share/man/man1/cairnly-data.1.gz" | grep -q 'import\\-lighterpack' ||
+    fail "cairnly-data.1 does not describe the usage"
 
 # The launcher starts the program beside it in a folder of its own, made on the first start.
 mkdir "$scratch/launch"
@@ -63,7 +66,7 @@ package=$(scripts/package.sh "$build" | tail -n 1)
 dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt"
 [ "$(dpkg-deb --field "$package" Recommends)" = "xdg-utils, fonts-liberation" ] || fail "the package recommends other things"
 dpkg -x "$package" "$scratch/package"
-[ "$(cd "$scratch/package/usr" && find . -type f | sed 's|^\./||' | sort)" = "$installed" ] ||
+[ "$(cd "$scratch/package/usr" && find . ! -type d | sed 's|^\./||' | sort)" = "$installed" ] ||
     fail "the package holds other files than the install"
 "$scratch/package/usr/bin/cairnly-data" --help >/dev/null
 desktop-file-validate "$scratch/package/usr/share/applications/cairnly.desktop"
