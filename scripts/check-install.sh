@@ -15,11 +15,13 @@ fail() {
 DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
 root=$scratch/install/usr
 
-expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/cairnly.desktop share/doc/cairnly/copyright
-    share/icons/hicolor/scalable/apps/cairnly.svg
+# The application's id names the desktop entry and the icon.
+id=org.example.Cairnly
+expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/$id.desktop share/doc/cairnly/copyright
+    share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/cairnly.1.gz share/man/man1/cairnly-launch.1.gz share/man/man1/cairnly-data.1.gz)
 for size in 16 32 48 64 128 256; do
-    expected+=("share/icons/hicolor/${size}x${size}/apps/cairnly.png")
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 if [ -d docs ]; then
     while IFS= read -r file; do
@@ -36,13 +38,14 @@ for program in cairnly cairnly-data cairnly-launch; do
     [ -x "$root/bin/$program" ] || fail "bin/$program is not executable"
 done
 "$root/bin/cairnly-data" --help | grep -q '^Usage: cairnly-data' || fail "the installed cairnly-data does not run"
-desktop-file-validate "$root/share/applications/cairnly.desktop"
-grep -qx 'Exec=cairnly-launch' "$root/share/applications/cairnly.desktop" || fail "the desktop entry does not run the launcher"
-grep -qx 'Icon=cairnly' "$root/share/applications/cairnly.desktop" || fail "the desktop entry names another icon"
-grep -q '^<svg' "$root/share/icons/hicolor/scalable/apps/cairnly.svg" || fail "the scalable icon is not an SVG"
+desktop-file-validate "$root/share/applications/$id.desktop"
+grep -qx 'Exec=cairnly-launch' "$root/share/applications/$id.desktop" || fail "the desktop entry does not run the launcher"
+grep -qx "Icon=$id" "$root/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+grep -rqF "setDesktopFileName(QStringLiteral(\"$id\"))" src || fail "the program does not name its desktop entry $id"
+grep -q '^<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is not an SVG"
 for size in 16 32 48 64 128 256; do
     # The PNG signature, then the width and height of the IHDR chunk as big-endian numbers.
-    header=$(od -An -tx1 -N24 "$root/share/icons/hicolor/${size}x${size}/apps/cairnly.png" | tr -d ' \n')
+    header=$(od -An -tx1 -N24 "$root/share/icons/hicolor/${size}x${size}/apps/$id.png" | tr -d ' \n')
     hex=$(printf '%08x' "$size")
     [ "$header" = "89504e470d0a1a0a0000000d49484452$hex$hex" ] || fail "the ${size}x${size} icon is not a PNG of that size"
 done
@@ -69,5 +72,5 @@ dpkg -x "$package" "$scratch/package"
 [ "$(cd "$scratch/package/usr" && find . ! -type d | sed 's|^\./||' | sort)" = "$installed" ] ||
     fail "the package holds other files than the install"
 "$scratch/package/usr/bin/cairnly-data" --help >/dev/null
-desktop-file-validate "$scratch/package/usr/share/applications/cairnly.desktop"
+desktop-file-validate "$scratch/package/usr/share/applications/$id.desktop"
 echo "check-install: $(echo "$installed" | wc -l) files installed and checked; $(basename "$package") unpacks and runs"
