@@ -15,9 +15,10 @@ fail() {
 DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
 root=$scratch/install/usr
 
-# The application's id names the desktop entry and the icon.
+# The application's id names the desktop entry, the metainfo and the icon.
 id=org.example.Cairnly
-expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/$id.desktop share/doc/cairnly/copyright
+expected=(bin/cairnly bin/cairnly-data bin/cairnly-launch share/applications/$id.desktop
+    share/metainfo/$id.metainfo.xml share/doc/cairnly/copyright share/doc/cairnly/changelog.gz
     share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/cairnly.1.gz share/man/man1/cairnly-launch.1.gz share/man/man1/cairnly-data.1.gz)
 for size in 16 32 48 64 128 256; do
@@ -42,6 +43,7 @@ desktop-file-validate "$root/share/applications/$id.desktop"
 grep -qx 'Exec=cairnly-launch' "$root/share/applications/$id.desktop" || fail "the desktop entry does not run the launcher"
 grep -qx "Icon=$id" "$root/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 grep -rqF "setDesktopFileName(QStringLiteral(\"$id\"))" src || fail "the program does not name its desktop entry $id"
+appstreamcli validate --no-net --strict "$root/share/metainfo/$id.metainfo.xml"
 grep -q '^<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is not an SVG"
 for size in 16 32 48 64 128 256; do
     # The PNG signature, then the width and height of the IHDR chunk as big-endian numbers.
@@ -73,4 +75,7 @@ dpkg -x "$package" "$scratch/package"
     fail "the package holds other files than the install"
 "$scratch/package/usr/bin/cairnly-data" --help >/dev/null
 desktop-file-validate "$scratch/package/usr/share/applications/$id.desktop"
+version=$(dpkg-deb --field "$package" Version)
+changes=$(zcat "$scratch/package/usr/share/doc/cairnly/changelog.gz" | head -n 1)
+[ "$changes" = "cairnly ($version) unstable; urgency=medium" ] || fail "the changelog starts with another version: $changes"
 echo "check-install: $(echo "$installed" | wc -l) files installed and checked; $(basename "$package") unpacks and runs"
