@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs Cairnly from a built build folder into a scratch folder and checks every installed file, then
-# builds the Debian package, unpacks it into another scratch folder and runs what it installed.
+# builds the Debian package, unpacks it into another scratch folder and runs what it installed. The desktop
+# entry, the AppStream metainfo and the package pass desktop-file-validate, appstreamcli and lintian.
 # Usage: scripts/check-install.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -78,4 +79,18 @@ desktop-file-validate "$scratch/package/usr/share/applications/$id.desktop"
 version=$(dpkg-deb --field "$package" Version)
 changes=$(zcat "$scratch/package/usr/share/doc/cairnly/changelog.gz" | head -n 1)
 [ "$changes" = "cairnly ($version) unstable; urgency=medium" ] || fail "the changelog starts with another version: $changes"
-echo "check-install: $(echo "$installed" | wc -l) files installed and checked; $(basename "$package") unpacks and runs"
+
+# lintian warns when it runs as root, as CI does: as root, it runs as nobody on a copy of the package that
+# everyone may read. Any line it prints, an error, a warning or anything else, fails the check.
+mkdir "$scratch/lint"
+cp "$package" "$scratch/lint/"
+chmod a+rX "$scratch" "$scratch/lint" "$scratch/lint/$(basename "$package")"
+lint=(lintian)
+if [ "$(id -u)" -eq 0 ]; then
+    lint=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent lintian)
+fi
+report=$("${lint[@]}" --fail-on error,warning "$scratch/lint/$(basename "$package")" 2>&1) ||
+    fail "lintian finds fault with the package: $report"
+[ -z "$report" ] || fail "lintian reports: $report"
+echo "check-install: $(echo "$installed" | wc -l) files installed and checked; $(basename "$package") unpacks, runs" \
+    "and passes lintian"
