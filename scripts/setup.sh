@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Cairnly needs from Debian's packages, and the comma-decimal
-# locale the tests use. Quick when everything is there already.
+# Installs what building, running and testing Cairnly needs from Debian's packages (lintian and appstream
+# only check the Debian package), and the comma-decimal locale the tests use. Quick when everything is there
+# already.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang clang-format libclang-rt-14-dev
     locales fonts-liberation xvfb xauth xdg-utils
-    desktop-file-utils dpkg-dev librsvg2-bin help2man
+    desktop-file-utils dpkg-dev librsvg2-bin help2man lintian appstream
     poppler-utils
 )
 

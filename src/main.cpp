@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cairnly"));
     // Lets a Wayland desktop match the window to the installed cairnly.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("cairnly"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Cairnly"));
     initIcons();
     QtPrompts prompts;
     QtDialogRunner runner;
