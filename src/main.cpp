@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cairnly"));
-    // Lets a Wayland desktop match the window to the installed cairnly.desktop and its icon.
+    // Lets a Wayland desktop match the window to its installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Cairnly"));
     initIcons();
     QtPrompts prompts;
