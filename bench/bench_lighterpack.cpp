@@ -1,8 +1,8 @@
 // A LighterPack CSV of 10,000 rows (about 1 MB) through the import: the reader alone, the rows made into
 // records, and the whole import into an empty list and into a list that already holds them once.
+#include "core/document/GearDocument.h"
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
-#include "core/list/GearRows.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,16 +60,17 @@ BENCHMARK(parseRows)->Unit(benchmark::kMillisecond);
 void importInto(benchmark::State& state, int existing)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    std::unique_ptr<GearRows> rows;
+    std::unique_ptr<GearDocument> document;
     for (auto _ : state) {
         // The last list goes and the new one fills while the clock stands.
         state.PauseTiming();
-        rows = std::make_unique<GearRows>(folder, folder / "bench.dat", Settings{});
+        document = std::make_unique<GearDocument>(folder, folder / "bench.dat", Settings{});
+        GearList& rows = document->list();
         for (int i = 0; i < existing; i += csvRows)
-            rows->addImported(parseLighterPack(sampleCsv(), false).records);
+            rows.addImported(parseLighterPack(sampleCsv(), false).records);
         state.ResumeTiming();
-        rows->addImported(parseLighterPack(sampleCsv(), false).records);
-        if (rows->rowCount() != existing + csvRows)
+        rows.addImported(parseLighterPack(sampleCsv(), false).records);
+        if (rows.rowCount() != existing + csvRows)
             state.SkipWithError("rows went missing");
     }
     setBytes(state);

@@ -2,8 +2,8 @@
 // with the texts of two user columns. A raw read of the file's bytes is the yardstick for reading it,
 // loading it and opening it, all measured in the same run.
 #include "SampleList.h"
+#include "core/document/GearDocument.h"
 #include "core/files/DataFile.h"
-#include "core/list/GearRows.h"
 #include "core/settings/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
@@ -43,16 +43,17 @@ WorkingFolder& working()
 }
 
 // A list opened from the working folder, as the program's Open leaves it.
-std::unique_ptr<GearRows> openList(benchmark::State& state)
+std::unique_ptr<GearDocument> openList(benchmark::State& state)
 {
-    auto rows = std::make_unique<GearRows>(working().folder, working().file, Settings{});
-    if (!rows->openFile(working().file).empty() || rows->rowCount() != rowCount || rows->columnCount() != 6)
+    auto document = std::make_unique<GearDocument>(working().folder, working().file, Settings{});
+    const GearList& rows = document->list();
+    if (!document->openFile(working().file).empty() || rows.rowCount() != rowCount || rows.columnCount() != 6)
         state.SkipWithError("the list did not load whole");
-    return rows;
+    return document;
 }
 
 // The first row of the given kind at or after the row.
-int rowOfKind(const GearRows& rows, RowKind kind, int from)
+int rowOfKind(const GearList& rows, RowKind kind, int from)
 {
     for (int i = from; i < rows.rowCount(); ++i) {
         if (rows.kind(i) == kind)
@@ -61,12 +62,12 @@ int rowOfKind(const GearRows& rows, RowKind kind, int from)
     return -1;
 }
 
-std::size_t screenful(GearRows& rows, int first)
+std::size_t screenful(const GearDocument& document, int first)
 {
     std::size_t characters = 0;
     for (int row = first; row < first + screenRows; ++row) {
-        for (int column = 0; column < rows.columnCount(); ++column)
-            characters += rows.cellText(row, column).size();
+        for (int column = 0; column < document.list().columnCount(); ++column)
+            characters += document.cellText(row, column).size();
     }
     return characters;
 }
@@ -91,130 +92,137 @@ void BM_OpenFile(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto rows = std::make_unique<GearRows>(working().folder, working().file, Settings{});
+        auto document = std::make_unique<GearDocument>(working().folder, working().file, Settings{});
         state.ResumeTiming();
-        rows->openFile(working().file);
+        document->openFile(working().file);
         state.PauseTiming();
-        if (rows->rowCount() != rowCount)
+        if (document->list().rowCount() != rowCount)
             state.SkipWithError("the list did not load whole");
-        rows.reset();
+        document.reset();
         state.ResumeTiming();
     }
 }
 
 void BM_LoadWorkingFile(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
     for (auto _ : state) {
-        rows->loadWorkingFile();
-        benchmark::DoNotOptimize(rows->rowCount());
+        document->loadWorkingFile();
+        benchmark::DoNotOptimize(document->list().rowCount());
     }
 }
 
 void BM_Tick(benchmark::State& state)
 {
-    auto rows = openList(state);
-    const int row = rowOfKind(*rows, RowKind::Item, rowCount / 2);
-    bool checked = rows->isChecked(row);
+    auto document = openList(state);
+    GearList& rows = document->list();
+    const int row = rowOfKind(rows, RowKind::Item, rowCount / 2);
+    bool checked = rows.isChecked(row);
     for (auto _ : state) {
         checked = !checked;
-        rows->setChecked(row, checked);
+        rows.setChecked(row, checked);
     }
-    benchmark::DoNotOptimize(rows->totalLine());
+    benchmark::DoNotOptimize(rows.totalLine());
 }
 
 // The screenful that is shown first after the rows changed: the category rule works out afresh.
 void BM_ScreenfulAfterChange(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     const int first = static_cast<int>(state.range(0));
-    const int group = rowOfKind(*rows, RowKind::Group, 0);
+    const int group = rowOfKind(rows, RowKind::Group, 0);
     for (auto _ : state) {
         state.PauseTiming();
-        rows->toggleGroup(group);
-        rows->toggleGroup(group);
+        rows.toggleGroup(group);
+        rows.toggleGroup(group);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(screenful(*rows, first));
+        benchmark::DoNotOptimize(screenful(*document, first));
     }
 }
 
 void BM_ScreenfulSteady(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
     const int first = static_cast<int>(state.range(0));
-    screenful(*rows, first);
+    screenful(*document, first);
     for (auto _ : state)
-        benchmark::DoNotOptimize(screenful(*rows, first));
+        benchmark::DoNotOptimize(screenful(*document, first));
 }
 
 void BM_ExpandAll(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     for (auto _ : state) {
-        rows->setAllGroups(false);
+        rows.setAllGroups(false);
         state.PauseTiming();
-        if (rows->rowCount() != rowCount + rowCount / groupEvery * membersPerGroup)
+        if (rows.rowCount() != rowCount + rowCount / groupEvery * membersPerGroup)
             state.SkipWithError("not every group expanded");
-        rows->setAllGroups(true);
+        rows.setAllGroups(true);
         state.ResumeTiming();
     }
 }
 
 void BM_CollapseAll(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     for (auto _ : state) {
         state.PauseTiming();
-        rows->setAllGroups(false);
+        rows.setAllGroups(false);
         state.ResumeTiming();
-        rows->setAllGroups(true);
+        rows.setAllGroups(true);
     }
-    if (rows->rowCount() != rowCount)
+    if (rows.rowCount() != rowCount)
         state.SkipWithError("not every group collapsed");
 }
 
 // From category order, as the list stands after loading.
 void BM_SortByWeight(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     for (auto _ : state) {
         state.PauseTiming();
-        rows->sortByColumn(0);
+        rows.sortByColumn(0);
         state.ResumeTiming();
-        rows->sortByColumn(2);
+        rows.sortByColumn(2);
     }
 }
 
 // From weight order back to category order.
 void BM_SortByCategory(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     for (auto _ : state) {
         state.PauseTiming();
-        rows->sortByColumn(2);
+        rows.sortByColumn(2);
         state.ResumeTiming();
-        rows->sortByColumn(0);
+        rows.sortByColumn(0);
     }
 }
 
 void BM_DeleteOneRow(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     ItemEntry entry;
     for (auto _ : state) {
         state.PauseTiming();
-        const int row = rowOfKind(*rows, RowKind::Item, rowCount / 2);
-        const GearRecord& r = rows->record(row);
+        const int row = rowOfKind(rows, RowKind::Item, rowCount / 2);
+        const GearRecord& r = rows.record(row);
         entry.category = fieldText(r.category);
         entry.item = fieldText(r.item);
         entry.unitWeight = fieldText(r.unitWeight);
         entry.multiplier = fieldText(r.multiplier);
         entry.columnTexts = {"Colour", "Bag"};
         state.ResumeTiming();
-        rows->deleteRows({row});
+        rows.deleteRows({row});
         state.PauseTiming();
         // The same item comes back, so every round deletes from a list of the same size.
-        rows->addItem(entry, AddSource::Command);
+        rows.addItem(entry, AddSource::Command);
         state.ResumeTiming();
     }
 }
@@ -222,9 +230,10 @@ void BM_DeleteOneRow(benchmark::State& state)
 // Alternately to grams and back to ounces.
 void BM_Convert(benchmark::State& state)
 {
-    auto rows = openList(state);
+    auto document = openList(state);
+    GearList& rows = document->list();
     for (auto _ : state) {
-        if (rows->convert())
+        if (rows.convert())
             state.SkipWithError("the list was not converted");
     }
 }

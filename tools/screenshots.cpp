@@ -228,7 +228,7 @@ void mainWindow(Shots& shots)
     registry.exists = false;
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
     CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
-    cairnly::GearRows& rows = app.mainPanel().gearRows();
+    cairnly::GearList& rows = app.document().list();
     rows.addColumn("Carried in", cairnly::FormatLeft);
     auto add = [&rows](const char* category, const char* item, const char* weight, const char* multiplier,
                        const char* where) {
@@ -272,7 +272,7 @@ void printPreview(Shots& shots)
     registry.exists = false;
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
     CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
-    cairnly::GearRows& rows = app.mainPanel().gearRows();
+    cairnly::GearList& rows = app.document().list();
     const std::vector<std::pair<const char*, std::vector<const char*>>> list{
         {"Clothing", {"Rain jacket", "Fleece", "Wool socks", "Sun hat", "Gloves", "Buff", "Camp shoes"}},
         {"Cooking", {"Titanium pot", "Canister stove", "Fuel canister", "Spork", "Mug", "Lighter"}},
@@ -301,7 +301,7 @@ void printPreview(Shots& shots)
         shots.take(dialog, QStringLiteral("print-preview"));
         return static_cast<int>(QDialog::Rejected);
     });
-    app.mainPanel().commands().printPreview->trigger();
+    app.mainWindow().commands().printPreview->trigger();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/list/GearRows.h"
+#include "core/document/GearDocument.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -52,6 +52,6 @@ int fail(const std::string& reason);
 // The list of the file named on the command line, as the window shows it after Open, with the settings
 // file beside it. Reading writes nothing, so the folder's own Cairnly.ini stays as it is. Null, after
 // saying why through fail, when the file is missing, cannot be read or is refused.
-std::unique_ptr<GearRows> openList(const std::string& word);
+std::unique_ptr<GearDocument> openList(const std::string& word);
 
 } // namespace cairnly::cli

@@ -2,8 +2,8 @@
 #include "cli/Command.h"
 #include "cli/DataJson.h"
 
+#include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
-#include "core/list/GearRows.h"
 #include "core/text/Cp1252.h"
 
 #include <filesystem>
@@ -44,7 +44,7 @@ int make(const Invocation& invocation)
     } catch (const Json::parse_error& error) {
         return fail(jsonFile + ": not valid JSON: " + error.what());
     }
-    GearList list;
+    JsonList list;
     try {
         list = listFromJson(json);
     } catch (const JsonFormatError& error) {
@@ -57,19 +57,19 @@ int make(const Invocation& invocation)
 
 int list(const Invocation& invocation)
 {
-    const auto rows = openList(invocation.arguments[0]);
-    if (!rows)
+    const auto document = openList(invocation.arguments[0]);
+    if (!document)
         return 1;
     std::string out;
-    for (int row = 0; row < rows->rowCount(); ++row) {
-        out += rows->isChecked(row) ? "[x]" : "[ ]";
-        for (int column = 0; column < rows->columnCount(); ++column) {
+    for (int row = 0; row < document->list().rowCount(); ++row) {
+        out += document->list().isChecked(row) ? "[x]" : "[ ]";
+        for (int column = 0; column < document->list().columnCount(); ++column) {
             out += '\t';
-            out += toUtf8(rows->cellText(row, column));
+            out += toUtf8(document->cellText(row, column));
         }
         out += '\n';
     }
-    out += rows->totalLine();
+    out += document->list().totalLine();
     out += '\n';
     std::cout << out;
     return 0;
@@ -104,14 +104,14 @@ the total line. Groups are shown collapsed. Texts are UTF-8.
 
 } // namespace
 
-std::unique_ptr<GearRows> openList(const std::string& word)
+std::unique_ptr<GearDocument> openList(const std::string& word)
 {
     const std::filesystem::path file = pathFromText(word);
     std::error_code ec;
-    auto rows = std::make_unique<GearRows>(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
-    const std::vector<Message> messages = rows->openFile(file);
+    auto document = std::make_unique<GearDocument>(std::filesystem::absolute(file, ec).parent_path(), file, Settings{});
+    const std::vector<Message> messages = document->openFile(file);
     if (messages.empty())
-        return rows;
+        return document;
     const Message& first = messages.front();
     // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
     fail(word + ": " + (first.text == word ? first.caption : first.text));

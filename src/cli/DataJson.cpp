@@ -199,7 +199,7 @@ Json contentsToJson(const DataFileContents& contents)
     return json;
 }
 
-std::vector<const GearRecord*> GearList::rows() const
+std::vector<const GearRecord*> JsonList::rows() const
 {
     std::vector<const GearRecord*> pointers;
     pointers.reserve(records.size());
@@ -208,11 +208,11 @@ std::vector<const GearRecord*> GearList::rows() const
     return pointers;
 }
 
-GearList listFromJson(const Json& json)
+JsonList listFromJson(const Json& json)
 {
     if (!json.is_object())
         throw JsonFormatError("expected an object with \"categories\" and \"rows\"");
-    GearList list;
+    JsonList list;
     const Json& categories = arrayAt(json, "categories", "");
     for (std::size_t i = 0; i < categories.size(); ++i) {
         const std::string place = indexed("categories", i);

@@ -22,7 +22,7 @@ const char* formatName(DataFormat format);
 Json contentsToJson(const DataFileContents& contents);
 
 // A list to write: categories and records in Windows-1252, ready for writeDataFile.
-struct GearList
+struct JsonList
 {
     std::vector<std::string> categories;
     std::vector<std::unique_ptr<GearRecord>> records;
@@ -39,6 +39,6 @@ public:
 
 // Takes the form contentsToJson gives; "format" and "messages" are not needed. Members are added so
 // that the writer writes them in the JSON's order. Throws JsonFormatError.
-GearList listFromJson(const Json& json);
+JsonList listFromJson(const Json& json);
 
 } // namespace cairnly::cli

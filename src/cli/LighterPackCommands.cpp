@@ -1,10 +1,10 @@
 // The LighterPack commands: a CSV of LighterPack, the web tool for gear lists, into a list and out of one.
 #include "cli/Command.h"
 
+#include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/DataFile.h"
 #include "core/interchange/LighterPack.h"
-#include "core/list/GearRows.h"
 #include "core/settings/SettingsStore.h"
 
 #include <filesystem>
@@ -22,20 +22,20 @@ int importCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
     const std::string& out = invocation.arguments[2];
-    const auto rows = openList(file);
-    if (!rows)
+    const auto document = openList(file);
+    if (!document)
         return 1;
-    const FileCommandOutcome outcome = importLighterPack(*rows, pathFromText(invocation.arguments[1]));
+    const FileCommandOutcome outcome = importLighterPack(document->list(), pathFromText(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
 
     // The data-file writer alone: the window's save would also record the list in Cairnly.ini.
     std::vector<const GearRecord*> topLevel;
-    for (int row = 0; row < rows->rowCount(); ++row) {
-        if (rows->kind(row) != RowKind::Member)
-            topLevel.push_back(&rows->record(row));
+    for (int row = 0; row < document->list().rowCount(); ++row) {
+        if (document->list().kind(row) != RowKind::Member)
+            topLevel.push_back(&document->list().record(row));
     }
-    if (const auto error = writeDataFile(pathFromText(out), rows->categories(), topLevel))
+    if (const auto error = writeDataFile(pathFromText(out), document->list().categories(), topLevel))
         return fail("cannot write " + out + ": " + *error);
     // OUT reopens with FILE's units and columns: a copy of its settings file, or of the defaults it was
     // read with when it has none.
@@ -48,7 +48,7 @@ int importCommand(const Invocation& invocation)
             return fail("cannot read " + settings.string() + ": " + whole.error);
         error = writeFileAtomically(outSettings, whole.bytes());
     } else {
-        error = saveSettings(outSettings, rows->settings());
+        error = saveSettings(outSettings, document->settings());
     }
     if (error)
         return fail("cannot write " + outSettings.string() + ": " + *error);
@@ -59,10 +59,10 @@ int importCommand(const Invocation& invocation)
 int exportCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
-    const auto rows = openList(file);
-    if (!rows)
+    const auto document = openList(file);
+    if (!document)
         return 1;
-    const FileCommandOutcome outcome = exportLighterPack(*rows, pathFromText(invocation.arguments[1]));
+    const FileCommandOutcome outcome = exportLighterPack(document->list(), pathFromText(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
     std::cout << outcome.message.text << '\n';
@@ -77,7 +77,7 @@ constexpr const char* importDetails = R"(import-lighterpack reads the CSV as Lig
 Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
 Each row becomes an unticked item of FILE's list, its weight converted into the
 list's unit, its texts cut to their fields; rows LighterPack would skip (fewer
-than six fields, qty or weight not a number, an unknown unit) and rows whose
+than six fields, qty or weight not a number, an unknown unit) and document whose
 weight or qty would not fit are skipped. OUT gets a copy of FILE's settings file
 (the name with ".ini"), so it opens in the same units. A summary of the items
 added, the texts changed and the rows skipped is printed. A CSV above 10 MB is

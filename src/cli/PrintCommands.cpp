@@ -1,8 +1,8 @@
 // The print command: the list printed to a PDF file as the window prints it.
 #include "cli/Command.h"
 
+#include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
-#include "core/list/GearRows.h"
 #include "core/list/ReportRows.h"
 #include "printout/GearPrintout.h"
 
@@ -36,8 +36,8 @@ int print(const Invocation& invocation)
         else if (name != "A4")
             return 2;
     }
-    const auto rows = openList(file);
-    if (!rows)
+    const auto document = openList(file);
+    if (!document)
         return 1;
 
     // Fonts need the application object; the offscreen platform needs no display.
@@ -48,7 +48,7 @@ int print(const Invocation& invocation)
     const QGuiApplication application(argc, argv);
     const QPageLayout layout(QPageSize(pageSize), QPageLayout::Portrait,
                              QMarginsF(marginPoints, marginPoints, marginPoints, marginPoints), QPageLayout::Point);
-    const auto pdf = GearPrintout(reportRows(*rows), rows->settings()).pdf(layout, dotsPerInch);
+    const auto pdf = GearPrintout(reportRows(document->list()), document->settings()).pdf(layout, dotsPerInch);
     if (!pdf)
         return fail("cannot print " + file);
     if (const auto error = writeFileAtomically(pathFromText(target), std::string_view(pdf->constData(), pdf->size())))

@@ -1,8 +1,8 @@
 // The report commands: totals and export.
 #include "cli/Command.h"
 
+#include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
-#include "core/list/GearRows.h"
 #include "core/list/ReportRows.h"
 #include "core/reports/ExportWriters.h"
 #include "core/reports/Totals.h"
@@ -35,10 +35,10 @@ ColorValue windowsSystemColor(int index)
 
 int totals(const Invocation& invocation)
 {
-    const auto rows = openList(invocation.arguments[0]);
-    if (!rows)
+    const auto document = openList(invocation.arguments[0]);
+    if (!document)
         return 1;
-    for (const std::string& line : totalsLines(categoryTotals(reportRows(*rows)), rows->metric()))
+    for (const std::string& line : totalsLines(categoryTotals(reportRows(document->list())), document->list().metric()))
         std::cout << toUtf8(line) << '\n';
     return 0;
 }
@@ -55,14 +55,14 @@ int exportList(const Invocation& invocation)
     });
     if (format == std::end(formats))
         return 2;
-    const auto rows = openList(invocation.arguments[0]);
-    if (!rows)
+    const auto document = openList(invocation.arguments[0]);
+    if (!document)
         return 1;
-    const ExportOptions options = exportOptions(rows->settings(), windowsSystemColor, invocation.has("--notes"),
+    const ExportOptions options = exportOptions(document->settings(), windowsSystemColor, invocation.has("--notes"),
                                                 invocation.has("--only-checked"));
     const std::string& target = invocation.arguments[1];
-    if (const auto error =
-            writeFileAtomically(pathFromText(target), exportBytes(format->second, reportRows(*rows), options)))
+    if (const auto error = writeFileAtomically(pathFromText(target),
+                                               exportBytes(format->second, reportRows(document->list()), options)))
         return fail("cannot write " + target + ": " + *error);
     return 0;
 }
@@ -78,7 +78,7 @@ colours; a system colour takes the value of a fresh Windows), and write nothing
 but OUT. totals prints one line per run of a category in list order, the
 separator and the Grand Total, in UTF-8. export writes one file byte for byte
 as the window's Export command: F is text, csv, html or xml; --notes adds the
-notes, --only-checked leaves out the unticked rows.
+notes, --only-checked leaves out the unticked document.
 )";
 
 } // namespace

@@ -1,5 +1,5 @@
 // The four export writers, byte for byte, and the export run with its files, failures and mail.
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
 #include "core/reports/ExportChoices.h"
 #include "core/reports/ExportWriters.h"
 #include "core/settings/ProfileFile.h"
@@ -9,7 +9,7 @@ using namespace cairnly::testing;
 
 namespace {
 
-class ExportTest : public RowsTest
+class ExportTest : public ListTest
 {
 protected:
     void addWithNotes(const std::string& category, const std::string& item, const std::string& weight,
@@ -20,7 +20,7 @@ protected:
         entry.item = item;
         entry.unitWeight = weight;
         entry.notes = notes;
-        ASSERT_EQ(rows->addItem(entry, AddSource::Command), std::nullopt);
+        ASSERT_EQ(list->addItem(entry, AddSource::Command), std::nullopt);
     }
 
     // Clothing: an unticked jacket; Cooking: the ticked group "Kit" of a pot and a stove; Tent: a ticked
@@ -36,13 +36,13 @@ protected:
         addWithNotes("Water", "Mug", "2", "");
         group("Stove", "Pot, 1 l", "Kit");
         group("Mug", "Cup", "Drink");
-        ASSERT_EQ(rows->setChecked(rowOf("+ Kit"), true), std::nullopt);
-        ASSERT_EQ(rows->setChecked(rowOf("Fly"), true), std::nullopt);
+        ASSERT_EQ(list->setChecked(rowOf("+ Kit"), true), std::nullopt);
+        ASSERT_EQ(list->setChecked(rowOf("Fly"), true), std::nullopt);
     }
 
     std::string bytes(ExportFormat format, const ExportOptions& options)
     {
-        return exportBytes(format, reportRows(*rows), options);
+        return exportBytes(format, reportRows(*list), options);
     }
 };
 
@@ -144,7 +144,7 @@ TEST_F(ExportTest, AllItemsWithNotesWriteEachGroupAsItsMembersAndEscapeMarkup)
 TEST_F(ExportTest, OnlyCheckedItemsWithoutNotesWriteAnExpandedGroupOnce)
 {
     makeSampleList();
-    rows->toggleGroup(rowOf("+ Kit"));
+    list->toggleGroup(rowOf("+ Kit"));
     ASSERT_EQ(rowOf("Fly"), 4);
     ExportOptions options;
     options.onlyChecked = true;
@@ -189,16 +189,16 @@ TEST_F(ExportTest, WritesEveryChosenFileThoughOneFailsAndMailsTheTextFile)
 {
     Settings settings;
     settings.backColor = 0x80000005; // the system's window colour, looked up in the table given
-    makeRows(settings);
+    makeDocument(settings);
     add("Tent", "Fly", "20");
-    ASSERT_EQ(rows->setChecked(0, true), std::nullopt);
+    ASSERT_EQ(list->setChecked(0, true), std::nullopt);
     folder.write("list.htm", "old");
     ExportChoices choices;
     choices.text = choices.commaDelimited = choices.html = choices.xml = choices.sendAsEmail = true;
     choices.paths = {folder / "list.txt", folder / "missing" / "list.csv", folder / "list.htm", folder / "list.xml"};
 
-    const ExportOutcome outcome =
-        runExport(*rows, choices, [](int index) -> ColorValue { return index == 5 ? 0x00102030 : 0; });
+    const ExportOutcome outcome = runExport(*list, document->settings(), choices,
+                                            [](int index) -> ColorValue { return index == 5 ? 0x00102030 : 0; });
     EXPECT_EQ(outcome.messages, (std::vector<Message>{{(folder / "missing" / "list.csv").string(), "Unable to Open!",
                                                        MessageIcon::Exclamation, MessageButtons::Ok}}));
     EXPECT_EQ(outcome.mailAttachment, folder / "list.txt");
@@ -216,7 +216,7 @@ TEST_F(ExportTest, MailGoesOutOnlyWhenTheTextFileWasWritten)
     ExportChoices choices;
     choices.sendAsEmail = true; // the text file is written for the mail even when its box is unticked
     choices.paths[0] = folder / "mail.txt";
-    ExportOutcome outcome = runExport(*rows, choices, nullptr);
+    ExportOutcome outcome = runExport(*list, document->settings(), choices, nullptr);
     EXPECT_EQ(outcome.messages, std::vector<Message>{});
     EXPECT_EQ(outcome.mailAttachment, folder / "mail.txt");
     EXPECT_NE(folder.read("mail.txt"), "<missing>");
@@ -224,7 +224,7 @@ TEST_F(ExportTest, MailGoesOutOnlyWhenTheTextFileWasWritten)
     // Ticked as well, the text file is written twice, and fails twice.
     choices.text = true;
     choices.paths[0] = folder / "missing" / "mail.txt";
-    outcome = runExport(*rows, choices, nullptr);
+    outcome = runExport(*list, document->settings(), choices, nullptr);
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[1].text, (folder / "missing" / "mail.txt").string());
     EXPECT_EQ(outcome.mailAttachment, std::nullopt);
@@ -238,13 +238,13 @@ TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPa
     choices.includeNotes = true;
     choices.onlyChecked = true;
     choices.xml = true;
-    readExportSettings(choices, rows->settingsFile());
+    readExportSettings(choices, document->settingsFile());
     EXPECT_EQ(choices.paths, (std::array<std::filesystem::path, 4>{u8"C:\\trips\\caf\u00e9.txt", "", "", ""}));
     EXPECT_TRUE(choices.includeNotes); // no EXPORTNOTES: the flag stays
     EXPECT_FALSE(choices.onlyChecked); // "Export All Items" at every opening
     EXPECT_TRUE(choices.xml);
     folder.write("GearData.ini", "[EXPORT]\r\nEXPORTNOTES=0000000000\r\n");
-    readExportSettings(choices, rows->settingsFile());
+    readExportSettings(choices, document->settingsFile());
     EXPECT_FALSE(choices.includeNotes);
 
     choices.sendAsEmail = true;
@@ -259,8 +259,8 @@ TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPa
 TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported)
 {
     const std::filesystem::path unrecordable = folder / u8"list\u0101.csv"; // no Windows-1252 form
-    rows->setExportSettings({folder / "list.txt", unrecordable, "", " spaced.xml"}, true);
-    const WriteReport report = rows->write(folder / "trip.dat");
+    document->setExportSettings({folder / "list.txt", unrecordable, "", " spaced.xml"}, true);
+    const WriteReport report = document->write(folder / "trip.dat");
     EXPECT_FALSE(report.failed);
     const std::vector<Message>& notes = report.messages;
     ASSERT_EQ(notes.size(), 2u);
@@ -272,5 +272,5 @@ TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported
     EXPECT_EQ(saved.readString("EXPORT", "HTMLFILE"), "");
     EXPECT_EQ(saved.readStructInt32("EXPORT", "EXPORTNOTES"), 1);
     // A save under another name does not move the settings the next export reads.
-    EXPECT_EQ(rows->settingsFile(), folder / "GearData.ini");
+    EXPECT_EQ(document->settingsFile(), folder / "GearData.ini");
 }

@@ -1,5 +1,5 @@
 // LighterPack's CSV: the reader, the import into a list, the export and the round trip between them.
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
 
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
@@ -127,16 +127,16 @@ TEST(LighterPackImport, TheSummaryNamesTheFirstTenSkippedRowsThenCountsTheRest)
     EXPECT_EQ(summary.substr(summary.rfind("Line")), "Line 10: fewer than six fields.\nand 2 more.");
 }
 
-TEST_F(RowsTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
+TEST_F(ListTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
 {
-    rows->addColumn("Colour", FormatLeft);
+    list->addColumn("Colour", FormatLeft);
     add("Tent", "Fly", "12", "1", {"green"});
     add("Cooking", "Stove", "3");
     add("Cooking", "Pot", "4");
     group("Stove", "Pot", "Kitchen");
-    rows->toggleGroup(rowOf("+ Kitchen"));
-    rows->setChecked(rowOf("Fly"), true);
-    rows->setCategories({"Tent", "Cooking"});
+    list->toggleGroup(rowOf("+ Kitchen"));
+    list->setChecked(rowOf("Fly"), true);
+    list->setCategories({"Tent", "Cooking"});
     const int resets = observer.resets;
 
     const std::string csv = "Zip,Tent,,1,1,oz\n"
@@ -144,26 +144,26 @@ TEST_F(RowsTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
                             "Lid,Cooking,,1,3,oz\n"
                             "fly,Tent,,1,4,oz\n"
                             "Ant,Aardvark,,1,5,oz\n";
-    ASSERT_EQ(rows->addImported(parseLighterPack(csv, false).records), std::nullopt);
+    ASSERT_EQ(list->addImported(parseLighterPack(csv, false).records), std::nullopt);
     EXPECT_EQ(observer.resets, resets + 1);
     EXPECT_EQ(table(), (Lines{"I - Aardvark|Ant|5.00||", "G - Cooking|- Kitchen|7.00||", "M x |Pot|4.00||",
                               "M x |Stove|3.00||", "I - |Lid|3.00||", "I - tent|Axe|2.00||", "I - |fly|4.00||",
                               "I x |Fly|12.00||green", "I - |Zip|1.00||"}));
-    EXPECT_EQ(rows->categories(), (std::vector<std::string>{"Tent", "Cooking", "tent", "Aardvark"}));
-    EXPECT_EQ(rows->totalLine(), "12.00 oz. (0.75 lbs)");
-    ASSERT_NE(rows->record(0).columnTexts, nullptr);
-    EXPECT_EQ(rows->record(0).columnTexts->count(), 1);
+    EXPECT_EQ(list->categories(), (std::vector<std::string>{"Tent", "Cooking", "tent", "Aardvark"}));
+    EXPECT_EQ(list->totalLine(), "12.00 oz. (0.75 lbs)");
+    ASSERT_NE(list->record(0).columnTexts, nullptr);
+    EXPECT_EQ(list->record(0).columnTexts->count(), 1);
 
     // A list sorted by weight stays sorted by weight, in the same direction.
-    rows->sortByColumn(2);
-    ASSERT_EQ(rows->addImported(parseLighterPack("Mid,Tent,,1,6.5,oz\n", false).records), std::nullopt);
-    EXPECT_EQ(rows->cellText(rowOf("Mid") - 1, 2), "5.00");
-    EXPECT_EQ(rows->cellText(rowOf("Mid") + 1, 2), "7.00");
+    list->sortByColumn(2);
+    ASSERT_EQ(list->addImported(parseLighterPack("Mid,Tent,,1,6.5,oz\n", false).records), std::nullopt);
+    EXPECT_EQ(list->cellText(rowOf("Mid") - 1, 2), "5.00");
+    EXPECT_EQ(list->cellText(rowOf("Mid") + 1, 2), "7.00");
 }
 
-TEST_F(RowsTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
+TEST_F(ListTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
 {
-    rows->addColumn("Colour, shade", FormatLeft);
+    list->addColumn("Colour, shade", FormatLeft);
     ItemEntry fly;
     fly.category = "Tent";
     fly.item = "Fly \"big\"";
@@ -171,50 +171,51 @@ TEST_F(RowsTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
     fly.multiplier = "2";
     fly.notes = "light, 2 poles";
     fly.columnTexts = {"green"};
-    ASSERT_EQ(rows->addItem(fly, AddSource::Command), std::nullopt);
+    ASSERT_EQ(list->addItem(fly, AddSource::Command), std::nullopt);
     add("Caf\xE9", "Mug", ".125", "1.50");
     add("Cooking", "Stove", "3");
     add("Cooking", "Pot", "4", "1", {"grey\xB7"});
     group("Stove", "Pot", "Kitchen");
-    rows->setChecked(rowOf("+ Kitchen"), true);
-    rows->toggleGroup(rowOf("+ Kitchen"));
-    rows->setChecked(rowOf("Fly \"big\""), true);
-    EXPECT_EQ(lighterPackCsv(*rows),
+    list->setChecked(rowOf("+ Kitchen"), true);
+    list->toggleGroup(rowOf("+ Kitchen"));
+    list->setChecked(rowOf("Fly \"big\""), true);
+    EXPECT_EQ(lighterPackCsv(*list),
               "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable,selected,\"Colour, shade\"\n"
               "Mug,Caf\xC3\xA9,,1.5,0.12,ounce,,,,,,\n"
               "Pot,Cooking,,1,4,ounce,,,,,Selected,grey\xC2\xB7\n"
               "Stove,Cooking,,1,3,ounce,,,,,Selected,\n"
               "\"Fly \"\"big\"\"\",Tent,\"light, 2 poles\",2,12.5,ounce,,,,,Selected,green\n");
 
-    const FileCommandOutcome outcome = exportLighterPack(*rows, folder / "out.csv");
+    const FileCommandOutcome outcome = exportLighterPack(*list, folder / "out.csv");
     EXPECT_TRUE(outcome.done);
     EXPECT_EQ(outcome.message.text, "4 items were written to \"" + (folder / "out.csv").string() +
                                         "\".\nLighterPack has no groups: the members of 1 group were written as "
                                         "items of their own, without the group's name.");
-    EXPECT_EQ(folder.read("out.csv"), lighterPackCsv(*rows));
+    EXPECT_EQ(folder.read("out.csv"), lighterPackCsv(*list));
 }
 
-TEST_F(RowsTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)
+TEST_F(ListTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)
 {
     for (const bool metric : {false, true}) {
         Settings settings;
         settings.metric = metric;
-        makeRows(settings);
+        makeDocument(settings);
         ItemEntry tent;
         tent.category = "Shelter";
         tent.item = "Tent, \"two\" person";
         tent.notes = "pitch \xE9 first";
         tent.unitWeight = "1234.567";
         tent.multiplier = "0.5";
-        ASSERT_EQ(rows->addItem(tent, AddSource::Command), std::nullopt);
+        ASSERT_EQ(list->addItem(tent, AddSource::Command), std::nullopt);
         add("Cooking", "Stove", "3.1");
         add("Cooking", "Pot", "40", "3");
         add("Cooking", "Cup", "");
         group("Stove", "Pot", "Kitchen");
 
-        GearRows copy(folder.path(), folder / "copy.dat", settings);
-        ASSERT_EQ(copy.addImported(parseLighterPack(lighterPackCsv(*rows), metric).records), std::nullopt);
-        auto items = [](const GearRows& list) {
+        GearDocument copyDocument(folder.path(), folder / "copy.dat", settings);
+        GearList& copy = copyDocument.list();
+        ASSERT_EQ(copy.addImported(parseLighterPack(lighterPackCsv(*list), metric).records), std::nullopt);
+        auto items = [](const GearList& list) {
             Lines lines;
             auto line = [&](const GearRecord& r) {
                 lines.push_back(std::string(fieldText(r.category)) + "|" + std::string(fieldText(r.item)) + "|" +
@@ -230,35 +231,35 @@ TEST_F(RowsTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)
             std::sort(lines.begin(), lines.end());
             return lines;
         };
-        EXPECT_EQ(items(copy), items(*rows)) << metric;
+        EXPECT_EQ(items(copy), items(*list)) << metric;
         EXPECT_EQ(items(copy).size(), 4u);
         EXPECT_EQ(copy.categories(), (std::vector<std::string>{"Cooking", "Shelter"}));
     }
 }
 
-TEST_F(RowsTest, AnImportIsRefusedInAHideModeForAMissingFileAndAboveTenMegabytes)
+TEST_F(ListTest, AnImportIsRefusedInAHideModeForAMissingFileAndAboveTenMegabytes)
 {
     folder.write("gear.csv", "Fly,Tent,,1,12,oz\n");
-    const FileCommandOutcome done = importLighterPack(*rows, folder / "gear.csv");
+    const FileCommandOutcome done = importLighterPack(*list, folder / "gear.csv");
     EXPECT_TRUE(done.done);
     EXPECT_EQ(done.message, (Message{"1 item was added to the list.", "Cairnly", MessageIcon::Information}));
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 
-    const FileCommandOutcome missing = importLighterPack(*rows, folder / "none.csv");
+    const FileCommandOutcome missing = importLighterPack(*list, folder / "none.csv");
     EXPECT_FALSE(missing.done);
     EXPECT_EQ(missing.message, (Message{"Nothing was imported from \"" + (folder / "none.csv").string() +
                                             "\": No such file or directory.",
                                         "Error", MessageIcon::Exclamation}));
     std::filesystem::resize_file(folder / "gear.csv", lighterPackFileLimit + 1);
-    EXPECT_EQ(importLighterPack(*rows, folder / "gear.csv").message.text,
+    EXPECT_EQ(importLighterPack(*list, folder / "gear.csv").message.text,
               "Nothing was imported from \"" + (folder / "gear.csv").string() +
                   "\": the file is larger than 10 MB, far larger than any gear list.");
 
     folder.write("gear.csv", "Pegs,Tent,,1,2,oz\n");
-    rows->setHideSelected(true);
-    const FileCommandOutcome refused = importLighterPack(*rows, folder / "gear.csv");
+    document->setHideSelected(true);
+    const FileCommandOutcome refused = importLighterPack(*list, folder / "gear.csv");
     EXPECT_FALSE(refused.done);
     EXPECT_EQ(refused.message.text, "Please select the \"Show Selected\" menu item before changing the list");
-    rows->setHideSelected(false);
+    document->setHideSelected(false);
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 }

@@ -28,8 +28,8 @@ Settings fullSettings()
     settings.columnWidthsRead = true;
     settings.columnOrder = std::vector<int32_t>{1, 0, 2, 4, 3};
     settings.metric = true;
-    settings.totalCategories = 0;
-    settings.exportNotes = 1;
+    settings.totalCategories = false;
+    settings.exportNotes = true;
     settings.exportPaths = {"/home/hiker/list.txt", "", "/home/hiker/list.html", "/home/hiker/list.xml"};
     settings.printFont.height = -16;
     settings.printFont.weight = 400;
@@ -200,7 +200,7 @@ TEST(SettingsStore, MalformedEntriesKeepTheValueInMemory)
     loadSettings(ProfileFile::parse(good), before);
     ASSERT_EQ(before.altColor, 0x00FFFFFFu);
     ASSERT_EQ(before.printFontSize, 12);
-    ASSERT_EQ(before.totalCategories, 0);
+    ASSERT_FALSE(before.totalCategories);
     ASSERT_TRUE(before.metric);
 
     const char* damaged[] = {

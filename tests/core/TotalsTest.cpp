@@ -1,25 +1,25 @@
 // The Totals command's lines: one per run of a category in list order, ticked weights only.
 #include "core/reports/Totals.h"
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
 
 using namespace cairnly;
 using namespace cairnly::testing;
 
 namespace {
 
-class TotalsTest : public RowsTest
+class TotalsTest : public ListTest
 {
 protected:
-    Lines lines() { return totalsLines(categoryTotals(reportRows(*rows)), rows->metric()); }
+    Lines lines() { return totalsLines(categoryTotals(reportRows(*list)), list->metric()); }
 
     void startInGrams()
     {
         Settings grams;
         grams.metric = true;
-        makeRows(grams);
+        makeDocument(grams);
     }
 
-    void tick(const std::string& shownItem) { ASSERT_EQ(rows->setChecked(rowOf(shownItem), true), std::nullopt); }
+    void tick(const std::string& shownItem) { ASSERT_EQ(list->setChecked(rowOf(shownItem), true), std::nullopt); }
 };
 
 const std::string separator(43, '-');
@@ -61,12 +61,12 @@ TEST_F(TotalsTest, AnExpandedTickedGroupCountsOnceAndAgreesWithTheTotalLine)
     group("Stove", "Pot", "Kit");
     tick("+ Kit");
     tick("Bottle");
-    rows->toggleGroup(rowOf("+ Kit"));
-    ASSERT_EQ(rows->kind(rowOf("Pot")), RowKind::Member);
+    list->toggleGroup(rowOf("+ Kit"));
+    ASSERT_EQ(list->kind(rowOf("Pot")), RowKind::Member);
     EXPECT_EQ(lines(),
               (Lines{"Cooking               :   7.70 oz. (  0.48 lb)", "Water                 :   2.50 oz. (  0.16 lb)",
                      separator, "Grand Total           :  10.20 oz. (  0.64 lb)"}));
-    EXPECT_EQ(rows->totalLine(), "10.20 oz. (0.64 lbs)");
+    EXPECT_EQ(list->totalLine(), "10.20 oz. (0.64 lbs)");
 }
 
 TEST_F(TotalsTest, AWeightSortSplitsACategoryIntoRunsAndGramsWidenTheField)
@@ -78,7 +78,7 @@ TEST_F(TotalsTest, AWeightSortSplitsACategoryIntoRunsAndGramsWidenTheField)
     tick("Inner");
     tick("Pegs");
     tick("Stove");
-    rows->sortByColumn(2);
+    list->sortByColumn(2);
     EXPECT_EQ(lines(), (Lines{"Tent                  :  120.00 gm. (  0.12 kg)",
                               "Cooking               :  300.00 gm. (  0.30 kg)",
                               "Tent                  : 1500.00 gm. (  1.50 kg)", separator,

@@ -82,9 +82,9 @@ TEST_F(AboutCommandTest, AboutShowsTheInstalledTutorialAndEmailMeOpensAMessageTo
                   QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/cairnly/tutorial.html"));
         return press(dialog, "okButton");
     });
-    commands().about->trigger();
+    windowCommands().about->trigger();
     desktop.answers = {false};
-    commands().emailMe->trigger();
+    windowCommands().emailMe->trigger();
     EXPECT_EQ(desktop.openedUrls, std::vector<QString>{"mailto:support@cairnly.example?subject=Cairnly Help"});
     EXPECT_TRUE(prompts.shown.empty()); // no mail program: nothing said
 }

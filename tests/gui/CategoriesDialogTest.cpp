@@ -162,7 +162,7 @@ TEST_F(CategoriesCommandTest, CategoryAndColumnCommandsAreRefusedInAHideModeButC
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "cancelButton"); });
     commands().generalOptions->trigger();
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); });
-    commands().about->trigger();
+    windowCommands().about->trigger();
     EXPECT_EQ(runner.ran,
               (std::vector<QString>{"weightUnitsDialog", "itemEditorDialog", "configureDialog", "aboutDialog"}));
 }

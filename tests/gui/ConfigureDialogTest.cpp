@@ -49,7 +49,7 @@ bool has(const std::string& text, const std::string& line)
 TEST_F(ConfigureCommandTest, OpensOnTheSettingsWithItsTexts)
 {
     start();
-    rows().setPrintOptions(true, false, true);
+    document().setPrintOptions(true, false, true);
     runner.steps.push_back([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Configure Cairnly");
         EXPECT_EQ(in<QGroupBox>(dialog, "printingOptionsGroupBox")->title(), "Printing Options");
@@ -79,7 +79,7 @@ TEST_F(ConfigureCommandTest, OkTakesTheOptionsAndResolvedColoursWhichTheListShow
     start();
     addThroughEditor("Tent", "Fly", "12");
     addThroughEditor("Tent", "Pegs", "3");
-    rows().setListColors(0x80000005, cairnly::defaultAltColor, cairnly::defaultGroupColor); // the window colour
+    document().setListColors(0x80000005, cairnly::defaultAltColor, cairnly::defaultGroupColor); // the window colour
     runner.steps.push_back([this](QDialog& dialog) {
         in<QCheckBox>(dialog, "totalEachCategoryCheckBox")->click();
         in<QCheckBox>(dialog, "printNotesCheckBox")->click();
@@ -126,8 +126,8 @@ TEST_F(ConfigureCommandTest, OkTakesTheOptionsAndResolvedColoursWhichTheListShow
 
     const QColor window = QApplication::palette().color(QPalette::Base);
     const auto windowRgb = static_cast<ColorValue>(window.red() | window.green() << 8 | window.blue() << 16);
-    EXPECT_EQ(rows().settings().backColor, windowRgb);
-    EXPECT_EQ(rows().settings().altColor, 0x00302010u);
+    EXPECT_EQ(document().settings().backColor, windowRgb);
+    EXPECT_EQ(document().settings().altColor, 0x00302010u);
     EXPECT_EQ(model()->index(0, 0).data(Qt::BackgroundRole), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(model()->index(1, 0).data(Qt::BackgroundRole), window);
 
@@ -141,15 +141,15 @@ TEST_F(ConfigureCommandTest, OkTakesTheOptionsAndResolvedColoursWhichTheListShow
 TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvivesCancel)
 {
     start();
-    rows().setPrintFont(courierAt(20));
+    document().setPrintFont(courierAt(20));
     runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); });
     commands().generalOptions->trigger();
-    EXPECT_EQ(rows().settings().printFontSize, 20); // the dialog's OK alone keeps the size
+    EXPECT_EQ(document().settings().printFontSize, 20); // the dialog's OK alone keeps the size
 
     QString chosenFamily;
     runner.steps.push_back([this](QDialog& dialog) {
         in<QPushButton>(dialog, "printingFontButton")->click();
-        EXPECT_EQ(rows().settings().printFontSize, 12);
+        EXPECT_EQ(document().settings().printFontSize, 12);
         return press(dialog, "cancelButton");
     });
     runner.steps.push_back([this, &chosenFamily](QDialog& dialog) {
@@ -157,7 +157,7 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
         EXPECT_TRUE(fonts.testOption(QFontDialog::MonospacedFonts));
         EXPECT_EQ(fonts.currentFont().pointSize(), 10);
         EXPECT_TRUE(QFontInfo(fonts.currentFont()).fixedPitch()) << fonts.currentFont().family().toStdString();
-        EXPECT_EQ(rows().settings().printFontSize, 10); // taken at once
+        EXPECT_EQ(document().settings().printFontSize, 10); // taken at once
         fonts.setCurrentFont(QFont(fonts.currentFont().family(), 12));
         chosenFamily = fonts.currentFont().family();
         fonts.accept();
@@ -165,9 +165,9 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
     });
     commands().generalOptions->trigger();
     const int pixelsPerInch = mainPanel().logicalDpiY();
-    EXPECT_EQ(rows().settings().printFontSize, 12);
-    EXPECT_EQ(rows().settings().printFont.height, -(12 * pixelsPerInch / 72));
-    EXPECT_EQ(QString::fromLatin1(rows().settings().printFont.faceName), chosenFamily);
+    EXPECT_EQ(document().settings().printFontSize, 12);
+    EXPECT_EQ(document().settings().printFont.height, -(12 * pixelsPerInch / 72));
+    EXPECT_EQ(QString::fromLatin1(document().settings().printFont.faceName), chosenFamily);
 
     runner.steps.push_back([](QDialog& dialog) {
         in<QPushButton>(dialog, "printingFontButton")->click();
@@ -181,7 +181,7 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
         return fonts.result();
     });
     commands().generalOptions->trigger();
-    EXPECT_EQ(rows().settings().printFontSize, 14);
+    EXPECT_EQ(document().settings().printFontSize, 14);
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(has(folder.read("GearData.ini"), "FONTSIZE=0E0000000E"));
 }

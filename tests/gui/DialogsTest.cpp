@@ -1,5 +1,6 @@
 #include "ScratchFolder.h"
 #include "TestSupport.h"
+#include "core/list/GearList.h"
 #include "gui/dialogs/CreateGroupDialog.h"
 #include "gui/dialogs/ItemEditorDialog.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
@@ -21,7 +22,6 @@
 
 #include <variant>
 
-using cairnly::GearRows;
 using cairnly::ItemEntry;
 using cairnly::Message;
 using cairnly::MessageButtons;
@@ -146,7 +146,7 @@ class CreateGroupDialogTest : public DialogsTest
 {
 protected:
     ScratchFolder folder;
-    GearRows rows{folder.path(), folder / "GearData.dat", cairnly::Settings{}};
+    cairnly::GearList rows;
 
     CreateGroupDialog::NameCheck nameCheck()
     {
@@ -230,7 +230,7 @@ class ItemEditorTest : public DialogsTest
 {
 protected:
     ScratchFolder folder;
-    GearRows rows{folder.path(), folder / "GearData.dat", cairnly::Settings{}};
+    cairnly::GearList rows;
     cairnly::WeightFieldConverter converter;
     std::vector<ItemEntry> added;
     std::optional<Message> addReply;

@@ -16,7 +16,7 @@
 
 namespace {
 
-void addItems(cairnly::GearRows& rows, int count)
+void addItems(cairnly::GearList& rows, int count)
 {
     for (int i = 0; i < count; ++i) {
         cairnly::ItemEntry entry;
@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, TheListsEmptyAreaHasTheBackgroundColourAlsoAfterItChanges
     ASSERT_EQ(cairnly::saveSettings(folder / "blue.ini", blue), std::nullopt);
     folder.write("blue.dat", cairnly::test::header + "\r\n");
     prompts.fileNames.push_back(QString::fromStdString((folder / "blue.dat").string()));
-    commands().open->trigger();
+    windowCommands().open->trigger();
     EXPECT_EQ(shownAt(view(), emptyArea), QColor(0, 0, 255));
 
-    rows().setListColors(0x0000FF00, 0x00FFFFFF, 0x000099FF); // as the Configure dialog's OK does
+    document().setListColors(0x0000FF00, 0x00FFFFFF, 0x000099FF); // as the Configure dialog's OK does
     EXPECT_EQ(shownAt(view(), emptyArea), QColor(0, 255, 0));
 }
 
@@ -153,10 +153,23 @@ TEST_F(MainWindowTest, TheRowADragIsOverIsHighlightedAndTheDropLandsOnIt)
     EXPECT_EQ(view()->dropTargetRow(), rowShowing("Tarp"));
     EXPECT_EQ(shownAt(view(), target), view()->palette().color(QPalette::Highlight));
 
-    nameNextGroup("Shelter");
     QDropEvent dropped(target, Qt::CopyAction, data.get(), Qt::LeftButton, {});
     QApplication::sendEvent(view()->viewport(), &dropped);
     QApplication::processEvents();
+    EXPECT_TRUE(dropped.isAccepted());
     EXPECT_EQ(view()->dropTargetRow(), -1);
+    // Nothing changes while the drag runs.
+    EXPECT_EQ(shownRows(), (Lines{"- Cooking|Pot|5.00|", "- |Stove|7.00|", "- |Tarp|9.00|"}));
+
+    // The drag ends (the offscreen desktop ends it at once): the drop is reported and the group formed.
+    nameNextGroup("Shelter");
+    const QPoint stove = view()->visualRect(model()->index(rowShowing("Stove"), 1)).center();
+    QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, stove);
+    for (int step = 1; step <= 2; ++step) { // the first move only starts the drag state
+        const QPoint at = stove + QPoint(0, step * (QApplication::startDragDistance() + 2));
+        QMouseEvent pull(QEvent::MouseMove, at, view()->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(view()->viewport(), &pull);
+    }
+    QApplication::processEvents();
     EXPECT_EQ(shownRows(), (Lines{"- Cooking|Pot|5.00|", "- |+ Shelter|16.00|"}));
 }

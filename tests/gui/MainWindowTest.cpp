@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, HideModesShowPartOfTheListAndRefuseChanges)
     EXPECT_EQ(prompts.shown.back(),
               important("Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list"));
     EXPECT_EQ(shownRows(), (Lines{"x Tent|Fly|12.00|"}));
-    commands().save->trigger();
+    windowCommands().save->trigger();
     EXPECT_EQ(prompts.shown.back(), important("Please uncheck the \"Hide Non-Selected Items\" checkbox before saving"));
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(prompts.shown.back(),
@@ -263,24 +263,24 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
 {
     start();
     addThroughEditor("Tent", "Fly", "12");
-    commands().save->trigger();
+    windowCommands().save->trigger();
     EXPECT_EQ(folder.read("GearData.dat"),
               header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 + count0);
 
     prompts.fileNames.push_back(QString::fromStdString((folder / "trip.dat").string()));
-    commands().saveAs->trigger();
+    windowCommands().saveAs->trigger();
     EXPECT_EQ(prompts.fileDialogs.back().title, "Save Current Configuration As...");
     EXPECT_EQ(prompts.fileDialogs.back().filters, "Gear Weight Files (*.dat);;Text Files (*.txt)");
     EXPECT_EQ(app->mainWindow().windowTitle(), "Cairnly - " + QString::fromStdString((folder / "trip.dat").string()));
     addThroughEditor("Tent", "Pegs", "3");
-    commands().save->trigger();
+    windowCommands().save->trigger();
     EXPECT_EQ(folder.read("trip.dat"), header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 +
                                            count0 + itemImage("Tent", "Pegs", "3").top() + count0 + count0);
 
     const Image other = itemImage("Cooking", "Pot", "6");
     folder.write("other.dat", header + "Cooking\r\n\r\n" + other.top() + count0 + count0);
     prompts.fileNames.push_back(QString::fromStdString((folder / "other.dat").string()));
-    commands().open->trigger();
+    windowCommands().open->trigger();
     EXPECT_EQ(prompts.fileDialogs.back().title, "Open a Gear Weight Data File");
     EXPECT_EQ(shownRows(), (Lines{"- Cooking|Pot|6.00|"}));
 
@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, SaveSaveAsOpenAndRecentFilesWriteAndReadTheFiles)
 
     folder.write("notes.txt", "not a list\r\n");
     prompts.fileNames.push_back(QString::fromStdString((folder / "notes.txt").string()));
-    commands().open->trigger();
+    windowCommands().open->trigger();
     EXPECT_EQ(prompts.shown.back(), (Message{"Not a Cairnly data file", "GearData.dat", MessageIcon::Error}));
     EXPECT_EQ(shownRows(), (Lines{"- Tent|Fly|12.00|", "- |Pegs|3.00|"}));
     EXPECT_EQ(app->mainWindow().windowTitle(), "Cairnly - " + base + "/trip.dat");
@@ -426,12 +426,12 @@ TEST_F(MainWindowTest, MenusAndButtonsFollowTheListAtEveryChange)
     for (QAction* menu : app->mainWindow().menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Entry", "&Configure", "C&olumn", "&Help"}));
-    EXPECT_FALSE(commands().save->isEnabled());
+    EXPECT_FALSE(windowCommands().save->isEnabled());
     EXPECT_FALSE(commands().remove->isEnabled());
     EXPECT_FALSE(commands().selectAll->isEnabled());
     EXPECT_FALSE(widget<QPushButton>("deleteButton")->isEnabled());
     addThroughEditor("Tent", "Fly", "12");
-    EXPECT_TRUE(commands().save->isEnabled());
+    EXPECT_TRUE(windowCommands().save->isEnabled());
     EXPECT_TRUE(commands().selectAll->isEnabled());
     EXPECT_TRUE(widget<QPushButton>("deleteButton")->isEnabled());
     EXPECT_FALSE(commands().remove->isEnabled());

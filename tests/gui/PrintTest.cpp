@@ -70,12 +70,12 @@ QString itemName(int number)
 TEST_F(MainWindowTest, PrintWritesEveryRowOnceToAPdfChosenInThePrintDialog)
 {
     start();
-    EXPECT_FALSE(commands().printPreview->isEnabled());
+    EXPECT_FALSE(windowCommands().printPreview->isEnabled());
     for (int i = 0; i < 60; ++i) {
         rows().addItem({i < 40 ? "Food" : "Water", itemName(i).toStdString(), "1.5", "1", "note", {}},
                        AddSource::Command);
     }
-    EXPECT_TRUE(commands().printPreview->isEnabled());
+    EXPECT_TRUE(windowCommands().printPreview->isEnabled());
 
     const std::filesystem::path pdf = folder / "list.pdf";
     auto printTo = [&](int fromPage, int toPage) {
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, PrintWritesEveryRowOnceToAPdfChosenInThePrintDialog)
             }
             return static_cast<int>(QDialog::Accepted);
         });
-        commands().print->trigger();
+        windowCommands().print->trigger();
         return pdfText(pdf);
     };
 
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, ThePreviewLaysThePagesOutForEveryPageSetting)
         EXPECT_GT(preview->pageCount(), portraitPages);
         return static_cast<int>(QDialog::Rejected);
     });
-    commands().printPreview->trigger();
+    windowCommands().printPreview->trigger();
 }
 
 // The printed size is the chosen size in points, at the printer's resolution, whatever screen the stored

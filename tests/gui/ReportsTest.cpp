@@ -129,7 +129,7 @@ TEST_F(ReportsTest, TheExportDialogOpensWithTheStoredPathsBrowsesAndChecksTheMai
                                                         "Export Dialog", MessageIcon::Error, MessageButtons::Ok}}));
         return press(dialog, "cancelButton");
     });
-    commands().exportList->trigger();
+    windowCommands().exportList->trigger();
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(folder / "a.txt"));
 }
@@ -151,7 +151,7 @@ TEST_F(ReportsTest, ExportWritesEveryChosenFileMailsTheTextAndKeepsTheChoicesUnt
         child<QRadioButton>(dialog, "onlyCheckedRadioButton")->setChecked(true);
         return press(dialog, "okButton");
     });
-    commands().exportList->trigger();
+    windowCommands().exportList->trigger();
     // The comma-delimited file fails; the HTML file after it is still written.
     EXPECT_EQ(prompts.shown, (std::vector<Message>{{comma.string(), "Unable to Open!", MessageIcon::Exclamation}}));
     EXPECT_EQ(folder.read("list.txt"),
@@ -171,10 +171,10 @@ TEST_F(ReportsTest, ExportWritesEveryChosenFileMailsTheTextAndKeepsTheChoicesUnt
             EXPECT_EQ(child<QLineEdit>(dialog, "textEdit")->text(), expectedText);
             return press(dialog, "cancelButton");
         });
-        commands().exportList->trigger();
+        windowCommands().exportList->trigger();
     };
     reopen("");
-    commands().save->trigger();
+    windowCommands().save->trigger();
     const auto saved = cairnly::ProfileFile::load(folder / "GearData.ini");
     EXPECT_EQ(saved.readString("EXPORT", "TEXTFILE"), text.string());
     EXPECT_EQ(saved.readString("EXPORT", "COMMAFILE"), comma.string());
@@ -189,6 +189,6 @@ TEST_F(ReportsTest, ExportWritesEveryChosenFileMailsTheTextAndKeepsTheChoicesUnt
         EXPECT_FALSE(mail->isEnabled());
         return press(dialog, "cancelButton");
     });
-    commands().exportList->trigger();
+    windowCommands().exportList->trigger();
     EXPECT_EQ(desktop.mails.size(), 1u);
 }

@@ -73,10 +73,12 @@ protected:
     }
 
     MainPanel& mainPanel() { return app->mainPanel(); }
-    cairnly::GearRows& rows() { return mainPanel().gearRows(); }
+    cairnly::GearDocument& document() { return app->document(); }
+    cairnly::GearList& rows() { return document().list(); }
     GearListView* view() { return mainPanel().listView(); }
     GearTableModel* model() { return mainPanel().tableModel(); }
     const MainPanel::Commands& commands() { return mainPanel().commands(); }
+    const MainWindow::Commands& windowCommands() { return app->mainWindow().commands(); }
     template <class T>
     T* widget(const char* name)
     {
@@ -154,11 +156,10 @@ protected:
         });
     }
 
-    // Drops one row onto another as the view would at the end of a drag.
+    // Drops one row onto another as the view reports it at the end of a drag.
     void drop(int source, int target)
     {
-        std::unique_ptr<QMimeData> data(model()->mimeData({model()->index(source, 0)}));
-        model()->dropMimeData(data.get(), Qt::CopyAction, -1, -1, model()->index(target, 0));
+        emit view()->rowDropped(source, target);
         QApplication::processEvents();
     }
 

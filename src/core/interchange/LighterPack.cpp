@@ -2,7 +2,7 @@
 
 #include "core/files/AtomicFile.h"
 #include "core/interchange/CsvReader.h"
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 #include "core/list/ReportRows.h"
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
@@ -207,14 +207,14 @@ std::string importSummary(const LighterPackRows& rows)
     return text;
 }
 
-std::string lighterPackCsv(const GearRows& rows)
+std::string lighterPackCsv(const GearList& rows)
 {
     std::string csv = lighterPackHeader;
     csv += ",selected";
-    for (const UserColumn& column : rows.settings().userColumns)
+    for (const UserColumn& column : rows.userColumns())
         csv += "," + csvField(toUtf8(column.heading));
     csv += '\n';
-    const std::size_t columns = rows.settings().userColumns.size();
+    const std::size_t columns = rows.userColumns().size();
     const char* unit = rows.metric() ? "gram" : "ounce";
     auto writeItem = [&](const GearRecord& r, bool ticked) {
         csv += csvField(toUtf8(fieldText(r.item))) + ',' + csvField(toUtf8(fieldText(r.category))) + ',' +
@@ -235,7 +235,7 @@ std::string lighterPackCsv(const GearRows& rows)
     return csv;
 }
 
-FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)
+FileCommandOutcome importLighterPack(GearList& rows, const fs::path& csvFile)
 {
     if (auto refused = rows.changeRefusal())
         return {false, *refused};
@@ -258,7 +258,7 @@ FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)
     return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};
 }
 
-FileCommandOutcome exportLighterPack(const GearRows& rows, const fs::path& csvFile)
+FileCommandOutcome exportLighterPack(const GearList& rows, const fs::path& csvFile)
 {
     if (auto error = writeFileAtomically(csvFile, lighterPackCsv(rows)))
         return {false, Message{"\"" + csvFile.string() + "\" could not be written: " + *error, "Error",

@@ -13,7 +13,7 @@
 // Lists in and out of LighterPack, the web tool for gear lists, through the CSV it exports and imports.
 namespace cairnly {
 
-class GearRows;
+class GearList;
 
 // A list of thousands of items is far smaller; anything larger is not a LighterPack list.
 inline constexpr std::uintmax_t lighterPackFileLimit = 10 * 1024 * 1024;
@@ -47,7 +47,7 @@ std::string importSummary(const LighterPackRows& rows);
 
 // The list's items and group members as LighterPack's CSV, in list order, with the ticks and the user
 // columns after LighterPack's ten columns. UTF-8, LF line ends.
-std::string lighterPackCsv(const GearRows& rows);
+std::string lighterPackCsv(const GearList& rows);
 
 // What a file command did: done, or refused or failed with nothing changed; the message says which.
 struct FileCommandOutcome
@@ -57,8 +57,8 @@ struct FileCommandOutcome
 };
 
 // Reads the CSV file and adds its rows to the list.
-FileCommandOutcome importLighterPack(GearRows& rows, const std::filesystem::path& csvFile);
+FileCommandOutcome importLighterPack(GearList& rows, const std::filesystem::path& csvFile);
 // Writes the list as LighterPack's CSV, safely; the summary says when group names were left out.
-FileCommandOutcome exportLighterPack(const GearRows& rows, const std::filesystem::path& csvFile);
+FileCommandOutcome exportLighterPack(const GearList& rows, const std::filesystem::path& csvFile);
 
 } // namespace cairnly

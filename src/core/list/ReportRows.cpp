@@ -2,7 +2,7 @@
 
 namespace cairnly {
 
-std::vector<ReportRow> reportRows(const GearRows& rows)
+std::vector<ReportRow> reportRows(const GearList& rows)
 {
     std::vector<ReportRow> view;
     view.reserve(static_cast<std::size_t>(rows.rowCount()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 
 #include <vector>
 
@@ -16,6 +16,6 @@ struct ReportRow
 };
 
 // The rows in list order, member rows of expanded groups included.
-std::vector<ReportRow> reportRows(const GearRows& rows);
+std::vector<ReportRow> reportRows(const GearList& rows);
 
 } // namespace cairnly

@@ -42,10 +42,10 @@ std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
     return std::nullopt;
 }
 
-ExportOutcome runExport(const GearRows& rows, const ExportChoices& choices, const SystemColors& systemColors)
+ExportOutcome runExport(const GearList& rows, const Settings& settings, const ExportChoices& choices,
+                        const SystemColors& systemColors)
 {
-    const ExportOptions options =
-        exportOptions(rows.settings(), systemColors, choices.includeNotes, choices.onlyChecked);
+    const ExportOptions options = exportOptions(settings, systemColors, choices.includeNotes, choices.onlyChecked);
     const std::vector<ReportRow> view = reportRows(rows);
 
     ExportOutcome outcome;

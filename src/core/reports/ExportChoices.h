@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 #include "core/model/Message.h"
 #include "core/reports/ExportWriters.h"
 #include "core/settings/SettingsStore.h"
@@ -45,6 +45,7 @@ struct ExportOutcome
 
 // Writes the chosen files in the order text, comma-delimited, HTML, XML, each replacing its file whole; a
 // file that fails does not stop the later ones. "Send as EMail" writes the text file (again) last.
-ExportOutcome runExport(const GearRows& rows, const ExportChoices& choices, const SystemColors& systemColors);
+ExportOutcome runExport(const GearList& rows, const Settings& settings, const ExportChoices& choices,
+                        const SystemColors& systemColors);
 
 } // namespace cairnly

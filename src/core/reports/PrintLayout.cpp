@@ -234,7 +234,7 @@ private:
 
 PrintOptions printOptions(const Settings& settings)
 {
-    return {settings.totalCategories != 0, settings.showGrandTotal != 0, settings.printNotes != 0};
+    return {settings.totalCategories, settings.showGrandTotal, settings.printNotes};
 }
 
 PrintLayout layOutPrintout(const std::vector<ReportRow>& rows, const PrintOptions& options, const PrintablePage& page,

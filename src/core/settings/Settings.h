@@ -72,10 +72,10 @@ struct Settings
     std::optional<std::vector<int32_t>> columnOrder; // the logical column shown at each visual place
     std::vector<UserColumn> userColumns;
     bool metric = false;
-    int32_t totalCategories = 1;
-    int32_t showGrandTotal = 1;
-    int32_t printNotes = 1;
-    int32_t exportNotes = 0;
+    bool totalCategories = true;
+    bool showGrandTotal = true;
+    bool printNotes = true;
+    bool exportNotes = false;
     std::array<std::filesystem::path, 4> exportPaths; // text, comma-delimited, HTML, XML
     LogFont printFont;
     bool hasPrintFont = false; // a printing font object exists

@@ -105,14 +105,14 @@ void importFromKey(const LegacyKey& key, ProfileFile& profile, Settings& setting
         }
     }
 
-    const std::pair<const char*, int32_t*> flags[] = {{"TotalCategories", &settings.totalCategories},
-                                                      {"TotalAll", &settings.showGrandTotal},
-                                                      {"PrintNotes", &settings.printNotes}};
+    const std::pair<const char*, bool*> flags[] = {{"TotalCategories", &settings.totalCategories},
+                                                   {"TotalAll", &settings.showGrandTotal},
+                                                   {"PrintNotes", &settings.printNotes}};
     const char* flagKeys[] = {totalCategories, totalAll, printNotes};
     for (std::size_t i = 0; i < std::size(flags); ++i) {
         if (const std::optional<int32_t> value = readDword(key, flags[i].first))
-            *flags[i].second = *value != 0 ? 1 : 0;
-        profile.writeStructInt32(misc, flagKeys[i], *flags[i].second);
+            *flags[i].second = *value != 0;
+        profile.writeStructInt32(misc, flagKeys[i], *flags[i].second ? 1 : 0);
     }
 
     // The registry's order: comma-delimited, text, HTML, XML.
@@ -124,8 +124,8 @@ void importFromKey(const LegacyKey& key, ProfileFile& profile, Settings& setting
         if (!profile.writeString(exports, exportFiles[index], text))
             outcome.unrecordedPaths.push_back(toUtf8(text));
     }
-    settings.exportNotes = readDword(key, "ExportNotes").value_or(0) != 0 ? 1 : 0;
-    profile.writeStructInt32(exports, exportNotes, settings.exportNotes);
+    settings.exportNotes = readDword(key, "ExportNotes").value_or(0) != 0;
+    profile.writeStructInt32(exports, exportNotes, settings.exportNotes ? 1 : 0);
 
     const std::optional<int32_t> size = readDword(key, "FontSize");
     settings.printFontSize = size && *size >= minPrintFontSize && *size <= maxPrintFontSize ? *size : 10;

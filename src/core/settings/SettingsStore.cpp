@@ -35,10 +35,10 @@ void readColor(const ProfileFile& profile, const char* key, ColorValue& color, C
         color = isBlackColor(static_cast<ColorValue>(*value)) ? fallback : static_cast<ColorValue>(*value);
 }
 
-void readFlag(const ProfileFile& profile, const char* section, const char* key, int32_t& flag)
+void readFlag(const ProfileFile& profile, const char* section, const char* key, bool& flag)
 {
     if (const std::optional<int32_t> value = profile.readStructInt32(section, key))
-        flag = *value != 0 ? 1 : 0;
+        flag = *value != 0;
 }
 
 } // namespace
@@ -312,9 +312,9 @@ void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<s
     const std::vector<UserColumn> written(settings.userColumns.begin(),
                                           settings.userColumns.begin() + static_cast<std::ptrdiff_t>(userCount));
     profile.writeStruct(columns, columnData, userColumnBytes(written));
-    profile.writeStructInt32(misc, totalCategories, settings.totalCategories);
-    profile.writeStructInt32(misc, totalAll, settings.showGrandTotal);
-    profile.writeStructInt32(misc, printNotes, settings.printNotes);
+    profile.writeStructInt32(misc, totalCategories, settings.totalCategories ? 1 : 0);
+    profile.writeStructInt32(misc, totalAll, settings.showGrandTotal ? 1 : 0);
+    profile.writeStructInt32(misc, printNotes, settings.printNotes ? 1 : 0);
     // Paths are held whole and become the file's 8-bit text only here; one that has no such form or would
     // not read back as it is stays out, so the file keeps its earlier entry.
     for (std::size_t i = 0; i < exportFiles.size(); ++i) {
@@ -324,7 +324,7 @@ void writeSettings(ProfileFile& profile, const Settings& settings, std::vector<s
         else if (unrecordedExportPaths)
             unrecordedExportPaths->push_back(pathText(settings.exportPaths[i]));
     }
-    profile.writeStructInt32(exports, exportNotes, settings.exportNotes);
+    profile.writeStructInt32(exports, exportNotes, settings.exportNotes ? 1 : 0);
 
     Settings font = settings;
     if (!font.hasPrintFont)

@@ -50,12 +50,12 @@ CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& p
                 return std::nullopt;
             return dialog.metricChosen();
         });
-    auto* client = new MainPanel(startup, prompts, runner, desktop, recent);
-    window = std::make_unique<MainWindow>(client, recent);
-    for (const cairnly::Message& message : startup.messages)
-        prompts.show(window.get(), message);
-    client->loadWorkingList();
-    if (const auto placement = storedPlacement(client->gearRows().settings().coords))
+    gearDocument = std::make_unique<cairnly::GearDocument>(startup.appSettingsFile.parent_path(),
+                                                           startup.currentDataFile, startup.settings);
+    window = std::make_unique<MainWindow>(*gearDocument, prompts, runner, desktop, recent);
+    prompts.showAll(window.get(), startup.messages);
+    window->loadWorkingList();
+    if (const auto placement = storedPlacement(gearDocument->settings().coords))
         window->setGeometry(*placement);
 }
 
@@ -70,5 +70,5 @@ void CairnlyApp::show()
 {
     window->show();
     // The columns follow the window's size only from here: the placement above must not widen them.
-    mainPanel().startTrackingResizes();
+    window->startTrackingResizes();
 }

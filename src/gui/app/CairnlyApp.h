@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/GearDocument.h"
 #include "core/platform/LegacyRegistry.h"
 #include "core/settings/RecentFiles.h"
 
@@ -12,8 +13,8 @@ class Prompts;
 class MainWindow;
 class MainPanel;
 
-// The application: the recent-files list over Cairnly.ini and the one main window, started in the
-// order the settings and the lists need.
+// The application: the recent-files list over Cairnly.ini, the open document and the one main window,
+// started in the order the settings and the lists need. The document outlives the window that shows it.
 class CairnlyApp
 {
 public:
@@ -26,6 +27,7 @@ public:
 
     MainWindow& mainWindow() const { return *window; }
     MainPanel& mainPanel() const;
+    cairnly::GearDocument& document() const { return *gearDocument; }
     cairnly::RecentFiles& recentFiles() { return recent; }
 
     // Shows the main window where it was last placed and starts following its size.
@@ -33,5 +35,6 @@ public:
 
 private:
     cairnly::RecentFiles recent;
+    std::unique_ptr<cairnly::GearDocument> gearDocument;
     std::unique_ptr<MainWindow> window;
 };

@@ -1,32 +1,106 @@
 #include "gui/app/MainWindow.h"
 
+#include "core/document/ControlStates.h"
+#include "core/document/GearDocument.h"
+#include "core/interchange/LighterPack.h"
 #include "core/settings/RecentFiles.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/app/MainPanel.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/ExportDialog.h"
+#include "gui/dialogs/Printing.h"
+#include "gui/listview/GearListView.h"
+#include "gui/support/BusyCursor.h"
+#include "gui/support/Desktop.h"
+#include "gui/support/DialogRunner.h"
+#include "gui/support/Prompts.h"
+#include "gui/support/SystemColors.h"
+#include "gui/support/Text.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
 
-MainWindow::MainWindow(MainPanel* client, cairnly::RecentFiles& recentFiles, QWidget* parent)
-    : QMainWindow(parent), panel(client), recentFiles(recentFiles)
+using cairnly::Message;
+
+namespace {
+
+const FileDialogSpec openSpec{QStringLiteral("Open a Gear Weight Data File"),
+                              QStringLiteral("Gear Weight Files (*.dat);;Text Files (*.txt)")};
+const FileDialogSpec saveAsSpec{QStringLiteral("Save Current Configuration As..."), openSpec.filters};
+const QString lighterPackFilters = QStringLiteral("LighterPack CSV (*.csv);;All Files (*)");
+
+} // namespace
+
+MainWindow::MainWindow(cairnly::GearDocument& document, Prompts& prompts, DialogRunner& runner, Desktop& desktop,
+                       cairnly::RecentFiles& recentFiles)
+    : document(document), prompts(prompts), runner(runner), desktop(desktop), recentFiles(recentFiles)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setCentralWidget(client);
+    buildCommands();
+    panel = new MainPanel(document, prompts, runner, this);
+    setCentralWidget(panel);
+    const MainPanel::Buttons& buttons = panel->buttons();
+    // The buttons run their commands whatever the menu entries' states: they have their own.
+    connect(buttons.print, &QPushButton::clicked, this, &MainWindow::printList);
+    connect(buttons.exportList, &QPushButton::clicked, this, &MainWindow::exportList);
+    connect(buttons.close, &QPushButton::clicked, this, &QWidget::close);
     buildMenus();
-    menuBar()->installEventFilter(client); // a button's mnemonic comes before a menu's
-    setWindowTitle(client->title());
+    menuBar()->installEventFilter(panel); // a button's mnemonic comes before a menu's
     // The window opens at its design size and cannot be made smaller, or the controls would overlap.
-    const QSize opening = (client->designSize() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(548, 394));
+    const QSize opening = (panel->designSize() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(548, 394));
     setMinimumSize(opening);
     resize(opening);
-    connect(client, &MainPanel::titleChanged, this, &QWidget::setWindowTitle);
-    connect(client, &MainPanel::recentFilesChanged, this, &MainWindow::updateRecentFiles);
-    connect(client, &MainPanel::closeRequested, this, &QWidget::close);
+    document.setStatesListener([this] { updateStates(); });
+    updateStates();
+}
+
+MainWindow::~MainWindow()
+{
+    document.setStatesListener({});
+}
+
+QAction* MainWindow::makeAction(const char* name, const QString& text, void (MainWindow::*handler)())
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    addAction(action); // the shortcuts work wherever the focus is in the window
+    return action;
+}
+
+void MainWindow::buildCommands()
+{
+    Commands& c = command;
+    c.open = makeAction("openAction", tr("&Open..."), &MainWindow::openFile);
+    c.open->setShortcut(QKeySequence::Open);
+    c.save = makeAction("saveAction", tr("&Save"), &MainWindow::saveFile);
+    c.save->setShortcut(QKeySequence::Save);
+    c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &MainWindow::saveFileAs);
+    c.saveAs->setShortcut(QKeySequence::SaveAs);
+    c.print = makeAction("printAction", tr("&Print..."), &MainWindow::printList);
+    c.printPreview = makeAction("printPreviewAction", tr("Print Pre&view..."), &MainWindow::previewList);
+    c.exportList = makeAction("exportAction", tr("&Export..."), &MainWindow::exportList);
+    c.importLighterPack =
+        makeAction("importLighterPackAction", tr("&Import LighterPack CSV..."), &MainWindow::importLighterPackCsv);
+    // Not "&Export": the Export entry has that letter.
+    c.exportLighterPack =
+        makeAction("exportLighterPackAction", tr("Export &LighterPack CSV..."), &MainWindow::exportLighterPackCsv);
+    c.exit = new QAction(tr("E&xit\tAlt+F4"), this);
+    c.exit->setObjectName(QStringLiteral("exitAction"));
+    c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
+    connect(c.exit, &QAction::triggered, this, &QWidget::close);
+    addAction(c.exit);
+    c.about = makeAction("aboutAction", tr("&About..."), &MainWindow::showAbout);
+    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &MainWindow::emailMe);
 }
 
 void MainWindow::buildMenus()
 {
-    const MainPanel::Commands& c = panel->commands();
+    const Commands& c = command;
+    const MainPanel::Commands& p = panel->commands();
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addActions({c.open, c.save, c.saveAs});
     fileMenu->addSeparator();
@@ -36,23 +110,43 @@ void MainWindow::buildMenus()
     fileMenu->addAction(c.exit);
 
     QMenu* entry = menuBar()->addMenu(tr("&Entry"));
-    entry->addActions({c.add, c.remove, c.modify});
+    entry->addActions({p.add, p.remove, p.modify});
     entry->addSeparator();
-    entry->addActions({c.selectAll, c.clearSelected, c.hideSelected, c.hideNonSelected});
+    entry->addActions({p.selectAll, p.clearSelected, p.hideSelected, p.hideNonSelected});
     entry->addSeparator();
-    entry->addActions({c.expandAll, c.collapseAll});
+    entry->addActions({p.expandAll, p.collapseAll});
     entry->addSeparator();
-    entry->addAction(c.totals);
+    entry->addAction(p.totals);
 
     QMenu* configure = menuBar()->addMenu(tr("&Configure"));
-    configure->addActions({c.categories, c.generalOptions});
+    configure->addActions({p.categories, p.generalOptions});
 
     QMenu* column = menuBar()->addMenu(tr("C&olumn"));
-    column->addActions({c.addColumn, c.deleteColumn, c.modifyColumn});
+    column->addActions({p.addColumn, p.deleteColumn, p.modifyColumn});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({c.about, c.emailMe});
     updateRecentFiles();
+}
+
+QString MainWindow::title() const
+{
+    return QStringLiteral("%1 - %2").arg(QString::fromLatin1(cairnly::applicationName),
+                                         fromPath(document.currentDataFile()));
+}
+
+void MainWindow::updateStates()
+{
+    const cairnly::ControlStates states = cairnly::controlStates(document.list(), panel->highlightedCount());
+    panel->showStates(states);
+    const cairnly::MenuStates& m = states.menus;
+    command.save->setEnabled(m.save);
+    command.saveAs->setEnabled(m.saveAs);
+    command.print->setEnabled(m.print);
+    command.printPreview->setEnabled(m.print);
+    command.exportList->setEnabled(m.exportList);
+    command.exportLighterPack->setEnabled(m.exportList);
+    setWindowTitle(title());
 }
 
 void MainWindow::updateRecentFiles()
@@ -61,22 +155,179 @@ void MainWindow::updateRecentFiles()
     recentActions.clear();
     int number = 1;
     for (const auto& file : recentFiles.entries()) {
-        const QString name = QString::fromStdString(file.string());
+        const QString name = fromPath(file);
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(number++).arg(name), this);
         action->setObjectName(QStringLiteral("recentFileAction%1").arg(number - 1));
-        connect(action, &QAction::triggered, panel, [this, name] { panel->openRecentFile(name); });
+        connect(action, &QAction::triggered, this, [this, name] { openRecentFile(name); });
         fileMenu->insertAction(recentSeparator, action);
         recentActions.append(action);
     }
     recentTopSeparator->setVisible(!recentActions.isEmpty());
 }
 
+void MainWindow::rememberFile()
+{
+    recentFiles.add(document.currentDataFile());
+    if (const auto error = recentFiles.save())
+        prompts.show(
+            this, cairnly::writeError(cairnly::settingsWriteFailureText(document.applicationSettingsFile(), *error)));
+    updateRecentFiles();
+}
+
+void MainWindow::storeWindowRect()
+{
+    // Right and bottom are exclusive, as the stored rectangle has them.
+    const QRect frame = geometry();
+    document.setWindowRect({frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()});
+}
+
+void MainWindow::loadWorkingList()
+{
+    panel->prepareColumns();
+    document.applySettingsLayout();
+    prompts.showAll(this, document.loadWorkingFile());
+}
+
+void MainWindow::startTrackingResizes()
+{
+    panel->startTrackingResizes();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The hide modes refuse first; then the list is written, and a failed write lets the user stay.
-    if (!panel->canClose() || !panel->saveAtClose(geometry())) {
+    if (prompts.refused(this, document.closeRefusal())) {
+        event->ignore();
+        return;
+    }
+    storeWindowRect();
+    const cairnly::WriteReport report = document.write();
+    prompts.showAll(this, report.messages);
+    if (report.failed &&
+        !prompts.ask(this, Message{"The list could not be saved. Close anyway and lose the changes?", "Error",
+                                   cairnly::MessageIcon::Question, cairnly::MessageButtons::YesNo})) {
         event->ignore();
         return;
     }
     event->accept();
+}
+
+// --- Files ----------------------------------------------------------------------------------------
+
+void MainWindow::showOpened(const std::filesystem::path& file, const std::vector<Message>& messages)
+{
+    prompts.showAll(this, messages);
+    if (document.currentDataFile() == file)
+        rememberFile();
+}
+
+void MainWindow::openFile()
+{
+    const auto name = prompts.openFileName(this, openSpec);
+    if (!name)
+        return;
+    const std::filesystem::path file = toPath(*name);
+    std::vector<Message> messages;
+    {
+        BusyCursor busy;
+        messages = document.openFile(file);
+    }
+    showOpened(file, messages);
+}
+
+void MainWindow::openRecentFile(const QString& name)
+{
+    const std::filesystem::path file = toPath(name);
+    showOpened(file, document.openFile(file));
+}
+
+void MainWindow::saveFile()
+{
+    if (prompts.refused(this, document.saveRefusal()))
+        return;
+    rememberFile();
+    prompts.showAll(this, document.write(document.currentDataFile()).messages);
+}
+
+void MainWindow::saveFileAs()
+{
+    if (prompts.refused(this, document.saveRefusal()))
+        return;
+    const auto name = prompts.saveFileName(this, saveAsSpec);
+    if (!name)
+        return;
+    const std::filesystem::path file = toPath(*name);
+    std::vector<Message> messages;
+    {
+        BusyCursor busy;
+        messages = document.saveAs(file);
+    }
+    showOpened(file, messages);
+}
+
+// --- Reports --------------------------------------------------------------------------------------
+
+void MainWindow::printList()
+{
+    if (auto error = printGearList(document, runner, this))
+        prompts.show(this, *error);
+}
+
+void MainWindow::previewList()
+{
+    previewGearList(document, runner, this);
+}
+
+void MainWindow::exportList()
+{
+    cairnly::readExportSettings(exportChoices, document.settingsFile());
+    ExportDialog dialog(exportChoices, desktop.canSendMail(), prompts, this);
+    if (runner.run(dialog) != QDialog::Accepted)
+        return;
+    exportChoices = dialog.choices();
+    document.setExportSettings(exportChoices.paths, exportChoices.includeNotes);
+    cairnly::ExportOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = cairnly::runExport(document.list(), document.settings(), exportChoices, systemColor);
+    }
+    prompts.showAll(this, outcome.messages);
+    if (outcome.mailAttachment)
+        desktop.sendMail(this, fromPath(*outcome.mailAttachment), fromPath(outcome.mailAttachment->filename()));
+}
+
+void MainWindow::importLighterPackCsv()
+{
+    if (prompts.refused(this, document.list().changeRefusal()))
+        return;
+    const auto name = prompts.openFileName(this, {QStringLiteral("Import LighterPack CSV"), lighterPackFilters});
+    if (!name)
+        return;
+    cairnly::FileCommandOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = cairnly::importLighterPack(document.list(), toPath(*name));
+    }
+    prompts.show(this, outcome.message);
+}
+
+void MainWindow::exportLighterPackCsv()
+{
+    const auto name = prompts.saveFileName(this, {QStringLiteral("Export LighterPack CSV"), lighterPackFilters});
+    if (name)
+        prompts.show(this, cairnly::exportLighterPack(document.list(), toPath(*name)).message);
+}
+
+// --- Help -----------------------------------------------------------------------------------------
+
+void MainWindow::showAbout()
+{
+    AboutDialog dialog(AboutDialog::tutorialLocation(), desktop, prompts, this);
+    runner.run(dialog);
+}
+
+void MainWindow::emailMe()
+{
+    // Whether a mail program answers is not checked: there is nothing more the program could do.
+    desktop.openUrl(QUrl(QStringLiteral("mailto:%1?subject=Cairnly Help").arg(QString::fromLatin1(supportAddress))));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/list/GearRows.h"
+#include "core/list/ListEntries.h"
 #include "core/list/WeightFieldConverter.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "gui/dialogs/Printing.h"
 
+#include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
-#include "core/list/GearRows.h"
 #include "core/list/ReportRows.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Text.h"
@@ -26,14 +26,14 @@ void nameJob(QPrinter& printer)
 
 } // namespace
 
-std::optional<Message> printGearList(const cairnly::GearRows& rows, DialogRunner& runner, QWidget* parent)
+std::optional<Message> printGearList(const cairnly::GearDocument& document, DialogRunner& runner, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     nameJob(printer);
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printDialog"));
     // A guess at the page count, offered before any printer is chosen; pages count from 1.
-    dialog.setMinMax(1, std::max(1, rows.rowCount() / 20));
+    dialog.setMinMax(1, std::max(1, document.list().rowCount() / 20));
     if (runner.run(dialog) != QDialog::Accepted)
         return std::nullopt;
 
@@ -56,7 +56,7 @@ std::optional<Message> printGearList(const cairnly::GearRows& rows, DialogRunner
         return !progress.wasCanceled();
     };
 
-    const GearPrintout printout(cairnly::reportRows(rows), rows.settings());
+    const GearPrintout printout(cairnly::reportRows(document.list()), document.settings());
     if (printer.outputFormat() != QPrinter::PdfFormat) {
         printout.print(printer, firstPage, lastPage, [&](int drawn, int total) {
             if (pageDrawn(drawn, total))
@@ -75,14 +75,14 @@ std::optional<Message> printGearList(const cairnly::GearRows& rows, DialogRunner
     return std::nullopt;
 }
 
-void previewGearList(const cairnly::GearRows& rows, DialogRunner& runner, QWidget* parent)
+void previewGearList(const cairnly::GearDocument& document, DialogRunner& runner, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     nameJob(printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&rows](QPrinter* target) {
-        GearPrintout(cairnly::reportRows(rows), rows.settings()).print(*target);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document](QPrinter* target) {
+        GearPrintout(cairnly::reportRows(document.list()), document.settings()).print(*target);
     });
     runner.run(dialog);
 }

@@ -1,5 +1,7 @@
 #include "gui/listview/GearListView.h"
 
+#include "gui/listview/GearTableModel.h"
+
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDrag>
@@ -94,12 +96,12 @@ void GearListView::startDrag(Qt::DropActions supportedActions)
     const QRect rowRect = visualRect(index).united(visualRect(index.siblingAtColumn(model()->columnCount() - 1)));
     drag->setPixmap(
         viewport()->grab(QRect(rowRect.topLeft(), QSize(std::min(rowRect.width(), 300), rowRect.height()))));
-    dragging = true;
     dragScroll->start();
     drag->exec(supportedActions & Qt::CopyAction, Qt::CopyAction);
     dragScroll->stop();
-    dragging = false;
     setDropTarget(-1);
+    if (const auto dropped = std::exchange(droppedRows, std::nullopt))
+        emit rowDropped(dropped->first, dropped->second);
 }
 
 void GearListView::scrollTowardsPointer()
@@ -117,6 +119,12 @@ void GearListView::setDropTarget(int row)
         return;
     dropTarget = row;
     viewport()->update();
+}
+
+void GearListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    droppedRows.reset(); // a new drag over the list
+    QTableView::dragEnterEvent(event);
 }
 
 void GearListView::dragMoveEvent(QDragMoveEvent* event)
@@ -142,7 +150,17 @@ void GearListView::dragLeaveEvent(QDragLeaveEvent* event)
 void GearListView::dropEvent(QDropEvent* event)
 {
     setDropTarget(-1);
-    QTableView::dropEvent(event);
+    setState(NoState); // the drag entered in this state; the base class would leave it here
+    // Nothing is copied or moved by the view: the list changes when the drop is reported.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const auto* gearModel = qobject_cast<const GearTableModel*>(model());
+    if (!index.isValid() || !gearModel ||
+        !gearModel->canDropMimeData(event->mimeData(), Qt::CopyAction, -1, -1, index)) {
+        event->ignore();
+        return;
+    }
+    droppedRows = std::pair(gearModel->draggedRow(event->mimeData()), index.row());
+    event->acceptProposedAction();
 }
 
 void GearListView::contextMenuEvent(QContextMenuEvent* event)

@@ -3,6 +3,9 @@
 #include <QPersistentModelIndex>
 #include <QTableView>
 
+#include <optional>
+#include <utility>
+
 class QTimer;
 
 // The gear list: a grid with full-row selection, movable headings, and one row dragged onto another.
@@ -18,18 +21,19 @@ public:
 
     // The highlighted rows, in ascending order.
     QList<int> highlightedRows() const;
-    // True while a drag started here has not ended.
-    bool isDragging() const { return dragging; }
     // The row a drag is over and would drop onto, drawn highlighted; -1 for none.
     int dropTargetRow() const { return dropTarget; }
 
 signals:
     // A right click on a row (-1 for empty space), at a point in global coordinates.
     void rowRightClicked(int row, const QPoint& globalPosition);
+    // A row was dragged onto another; told once the drag has ended, so the list may change.
+    void rowDropped(int source, int target);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -40,7 +44,7 @@ private:
     void scrollTowardsPointer();
 
     QPersistentModelIndex pressed;
-    bool dragging = false;
     int dropTarget = -1;
-    QTimer* dragScroll; // "dragScrollTimer"
+    std::optional<std::pair<int, int>> droppedRows; // the source and target rows of the drop just made
+    QTimer* dragScroll;                             // "dragScrollTimer"
 };

@@ -1,5 +1,6 @@
 #include "gui/listview/GearTableModel.h"
 
+#include "core/document/GearDocument.h"
 #include "gui/support/SystemColors.h"
 #include "gui/support/Text.h"
 
@@ -8,7 +9,6 @@
 #include <QIODevice>
 #include <QMimeData>
 
-using cairnly::GearRows;
 using cairnly::RowKind;
 
 namespace {
@@ -29,8 +29,8 @@ Qt::Alignment alignmentOf(cairnly::ColumnFormat format)
 
 } // namespace
 
-GearTableModel::GearTableModel(GearRows& rows, cairnly::SystemColors systemColors, QObject* parent)
-    : QAbstractTableModel(parent), rows(rows), systemColors(std::move(systemColors))
+GearTableModel::GearTableModel(cairnly::GearDocument& document, cairnly::SystemColors systemColors, QObject* parent)
+    : QAbstractTableModel(parent), document(document), rows(document.list()), systemColors(std::move(systemColors))
 {
     qRegisterMetaType<cairnly::Message>();
     rows.setObserver(this);
@@ -69,13 +69,13 @@ QVariant GearTableModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return fromCp1252(const_cast<GearRows&>(rows).cellText(index.row(), index.column()));
+        return fromCp1252(document.cellText(index.row(), index.column()));
     case Qt::CheckStateRole:
         if (index.column() == 0)
             return rows.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::BackgroundRole:
-        return color(rows.cellColor(index.row(), index.column()));
+        return color(document.cellColor(index.row(), index.column()));
     case Qt::ForegroundRole:
         return QColor(Qt::black); // the list's own colours are light whatever the desktop theme is
     case Qt::TextAlignmentRole:
@@ -167,16 +167,6 @@ bool GearTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int,
     return parent.isValid() && draggedRow(data) >= 0;
 }
 
-bool GearTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                                  const QModelIndex& parent)
-{
-    if (!canDropMimeData(data, action, row, column, parent))
-        return false;
-    emit rowDropped(draggedRow(data), parent.row());
-    // Nothing is copied or moved by the view: the list changes when the drop is handled.
-    return false;
-}
-
 void GearTableModel::rowsAboutToBeInserted(int first, int last)
 {
     beginInsertRows(QModelIndex(), first, last);
@@ -211,9 +201,4 @@ void GearTableModel::aboutToReset()
 void GearTableModel::reset()
 {
     endResetModel();
-}
-
-void GearTableModel::statesChanged()
-{
-    emit listStatesChanged();
 }

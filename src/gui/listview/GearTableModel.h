@@ -1,17 +1,21 @@
 #pragma once
 
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 #include "core/settings/SettingsStore.h"
+
+namespace cairnly {
+class GearDocument;
+}
 
 #include <QAbstractTableModel>
 
-// The list view's model: a thin adapter over the core rows, which tell it of every change, so the view
-// never keeps a copy of its own.
-class GearTableModel : public QAbstractTableModel, private cairnly::GearRowsObserver
+// The list view's model: a thin adapter over the document's list, which tells it of every change, so the
+// view never keeps a copy of its own.
+class GearTableModel : public QAbstractTableModel, private cairnly::GearListObserver
 {
     Q_OBJECT
 public:
-    GearTableModel(cairnly::GearRows& rows, cairnly::SystemColors systemColors, QObject* parent = nullptr);
+    GearTableModel(cairnly::GearDocument& document, cairnly::SystemColors systemColors, QObject* parent = nullptr);
     ~GearTableModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -21,25 +25,21 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // A row dragged onto another: the drag carries the row only, and the drop only reports it.
+    // A row dragged onto another: the drag carries the row only; the view reports the drop.
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     Qt::DropActions supportedDropActions() const override;
     Qt::DropActions supportedDragActions() const override;
     bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                          const QModelIndex& parent) const override;
-    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                      const QModelIndex& parent) override;
+    // The row a drag started in this model carries; -1 for anything else.
+    int draggedRow(const QMimeData* data) const;
 
     QColor color(cairnly::ColorValue value) const;
 
 signals:
     // The core refused a change or has something to say.
     void messageRaised(const cairnly::Message& message);
-    // Button states, the total line, menu texts or the columns changed.
-    void listStatesChanged();
-    // A row was dropped onto another.
-    void rowDropped(int source, int target);
 
 private:
     void rowsAboutToBeInserted(int first, int last) override;
@@ -49,11 +49,10 @@ private:
     void rowsChanged(int first, int last) override;
     void aboutToReset() override;
     void reset() override;
-    void statesChanged() override;
-    int draggedRow(const QMimeData* data) const;
     bool holds(const QModelIndex& index) const;
 
-    cairnly::GearRows& rows;
+    cairnly::GearDocument& document;
+    cairnly::GearList& rows;
     cairnly::SystemColors systemColors;
 };
 

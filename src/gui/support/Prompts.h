@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -31,4 +32,9 @@ public:
     // A one-line input dialog; empty on Cancel.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
                                              int maxLength) = 0;
+
+    // Shows each message in turn.
+    void showAll(QWidget* parent, const std::vector<cairnly::Message>& messages);
+    // Shows the refusal, if there is one; true when there was.
+    bool refused(QWidget* parent, const std::optional<cairnly::Message>& refusal);
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "ScratchFolder.h"
-#include "core/list/GearRows.h"
+#include "core/document/ControlStates.h"
+#include "core/document/GearDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,10 @@ namespace cairnly::testing {
 
 // Keeps its own count of the rows from the notifications alone and checks it against the rows, as a
 // Qt model would depend on it.
-class ShadowObserver : public GearRowsObserver
+class ShadowObserver : public GearListObserver
 {
 public:
-    const GearRows* rows = nullptr;
+    const GearList* rows = nullptr;
     int count = 0;
     int resets = 0;
     int stateChanges = 0;
@@ -63,7 +64,6 @@ public:
         count = rows->rowCount();
         ++resets;
     }
-    void statesChanged() override { ++stateChanges; }
 
 private:
     void expect(bool condition, const char* what)
@@ -75,32 +75,39 @@ private:
     bool inReset = false;
 };
 
-// A list in a fresh working folder, in ounces, with an observer checking every notification.
-class RowsTest : public ::testing::Test
+// A document in a fresh working folder, in ounces, with an observer checking every notification of its
+// list.
+class ListTest : public ::testing::Test
 {
 protected:
     ScratchFolder folder;
     ShadowObserver observer;
-    std::unique_ptr<GearRows> rows;
+    std::unique_ptr<GearDocument> document;
+    GearList* list = nullptr;
 
-    void SetUp() override { makeRows(Settings{}); }
+    void SetUp() override { makeDocument(Settings{}); }
 
     void TearDown() override
     {
         EXPECT_TRUE(observer.errors.empty()) << observer.errors.front();
-        EXPECT_EQ(observer.count, rows->rowCount());
+        EXPECT_EQ(observer.count, list->rowCount());
     }
 
-    void makeRows(Settings settings)
+    void makeDocument(Settings settings)
     {
-        rows = std::make_unique<GearRows>(folder.path(), folder / "GearData.dat", std::move(settings));
+        document = std::make_unique<GearDocument>(folder.path(), folder / "GearData.dat", std::move(settings));
+        list = &document->list();
         observer = ShadowObserver{};
-        observer.rows = rows.get();
-        rows->setObserver(&observer);
-        rows->setClientWidth(400);
-        rows->applySettingsLayout();
-        observer.count = rows->rowCount();
+        observer.rows = list;
+        list->setObserver(&observer);
+        document->setStatesListener([this] { ++observer.stateChanges; });
+        list->setClientWidth(400);
+        document->applySettingsLayout();
+        observer.count = list->rowCount();
     }
+
+    ButtonStates buttons() const { return controlStates(*list, 0).buttons; }
+    MenuStates menuStates(int highlighted) const { return controlStates(*list, highlighted).menus; }
 
     void add(const std::string& category, const std::string& item, const std::string& unitWeight,
              const std::string& multiplier = "1", std::vector<std::string> texts = {})
@@ -111,14 +118,14 @@ protected:
         entry.unitWeight = unitWeight;
         entry.multiplier = multiplier;
         entry.columnTexts = std::move(texts);
-        ASSERT_EQ(rows->addItem(entry, AddSource::Command), std::nullopt);
+        ASSERT_EQ(list->addItem(entry, AddSource::Command), std::nullopt);
     }
 
     // The row whose Item cell shows this text.
     int rowOf(const std::string& shownItem)
     {
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            if (rows->cellText(i, 1) == shownItem)
+        for (int i = 0; i < list->rowCount(); ++i) {
+            if (list->cellText(i, 1) == shownItem)
                 return i;
         }
         ADD_FAILURE() << "no row shows " << shownItem;
@@ -130,19 +137,19 @@ protected:
     {
         const int source = rowOf(dragged);
         const int onto = rowOf(target);
-        ASSERT_TRUE(std::holds_alternative<CreateGroupRequest>(rows->dropOnRow(source, onto)));
-        ASSERT_GE(rows->createGroup(source, onto, name, ""), 0);
+        ASSERT_TRUE(std::holds_alternative<CreateGroupRequest>(list->dropOnRow(source, onto)));
+        ASSERT_GE(list->createGroup(source, onto, name, ""), 0);
     }
 
     // Each row as "<kind> <tick> cell|cell|...": kind I, G or M; tick x or -.
     std::vector<std::string> table()
     {
         std::vector<std::string> lines;
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            const char kind = rows->kind(i) == RowKind::Group ? 'G' : rows->kind(i) == RowKind::Member ? 'M' : 'I';
-            std::string line = std::string(1, kind) + (rows->isChecked(i) ? " x " : " - ");
-            for (int c = 0; c < rows->columnCount(); ++c)
-                line += (c ? "|" : "") + rows->cellText(i, c);
+        for (int i = 0; i < list->rowCount(); ++i) {
+            const char kind = list->kind(i) == RowKind::Group ? 'G' : list->kind(i) == RowKind::Member ? 'M' : 'I';
+            std::string line = std::string(1, kind) + (list->isChecked(i) ? " x " : " - ");
+            for (int c = 0; c < list->columnCount(); ++c)
+                line += (c ? "|" : "") + list->cellText(i, c);
             lines.push_back(line);
         }
         return lines;

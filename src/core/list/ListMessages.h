@@ -7,7 +7,7 @@
 #include <string>
 
 // The messages and the weight check that the list's operations share across their files.
-namespace cairnly::rowmessages {
+namespace cairnly::listmessages {
 
 inline Message oops(const char* text)
 {
@@ -35,4 +35,4 @@ inline bool fitsWeight(float weight)
     return formatFixed(static_cast<double>(weight), 2).size() <= weightTextCapacity;
 }
 
-} // namespace cairnly::rowmessages
+} // namespace cairnly::listmessages

@@ -1,6 +1,7 @@
 // Files the list was read from in part or not at all, and files that cannot be written: none is lost.
 #include "DataFileBytes.h"
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
+#include "core/files/DataFile.h"
 
 #include "core/settings/SettingsStore.h"
 
@@ -35,7 +36,7 @@ Message told(const std::string& text)
 
 } // namespace
 
-class RowsFileSafetyTest : public RowsTest
+class DocumentFileSafetyTest : public ListTest
 {
 protected:
     std::set<std::string> fileNames()
@@ -53,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(RowsFileSafetyTest, AWorkingFileReadOnlyInPartIsKeptWholeBeforeTheFirstWriteOverIt)
+TEST_F(DocumentFileSafetyTest, AWorkingFileReadOnlyInPartIsKeptWholeBeforeTheFirstWriteOverIt)
 {
     const fs::path working = folder / "GearData.dat";
     const std::string damagedText = "The file " + working.string() + " is damaged: 1 row could be read, and the " +
@@ -75,24 +76,24 @@ TEST_F(RowsFileSafetyTest, AWorkingFileReadOnlyInPartIsKeptWholeBeforeTheFirstWr
     for (const auto& c : cases) {
         fs::remove(folder / "GearData.dat.bak");
         folder.write("GearData.dat", c.bytes);
-        makeRows(Settings{});
-        EXPECT_EQ(rows->loadWorkingFile(), c.messages);
+        makeDocument(Settings{});
+        EXPECT_EQ(document->loadWorkingFile(), c.messages);
         add("Cooking", "Pot", "5");
-        EXPECT_TRUE(rows->write().messages.empty());
+        EXPECT_TRUE(document->write().messages.empty());
         EXPECT_EQ(folder.read("GearData.dat.bak"), c.bytes);
         EXPECT_NE(folder.read("GearData.dat"), c.bytes);
         // Only the first write keeps a copy.
-        EXPECT_TRUE(rows->write().messages.empty());
+        EXPECT_TRUE(document->write().messages.empty());
         EXPECT_EQ(fileNames(),
                   (std::set<std::string>{"Cairnly.ini", "GearData.dat", "GearData.dat.bak", "GearData.ini"}));
     }
 
     // A name that is taken is passed over, when the file is read and again when it is written.
     folder.write("GearData.dat", "Version 3 Cairnly");
-    makeRows(Settings{});
-    EXPECT_EQ(rows->loadWorkingFile().back(), told(keptText(working, "GearData.dat.bak1")));
+    makeDocument(Settings{});
+    EXPECT_EQ(document->loadWorkingFile().back(), told(keptText(working, "GearData.dat.bak1")));
     folder.write("GearData.dat.bak1", "someone else's");
-    const WriteReport report = rows->write();
+    const WriteReport report = document->write();
     EXPECT_EQ(report.messages,
               (std::vector<Message>{told("The file " + working.string() + " is kept as " +
                                          (folder / "GearData.dat.bak2").string() + ", since " +
@@ -101,26 +102,26 @@ TEST_F(RowsFileSafetyTest, AWorkingFileReadOnlyInPartIsKeptWholeBeforeTheFirstWr
     EXPECT_EQ(folder.read("GearData.dat.bak1"), "someone else's");
 }
 
-TEST_F(RowsFileSafetyTest, ADamagedFileOpenedIsKeptWholeBeforeSaveWritesOverItAndACleanOneNever)
+TEST_F(DocumentFileSafetyTest, ADamagedFileOpenedIsKeptWholeBeforeSaveWritesOverItAndACleanOneNever)
 {
     const std::string damaged = flyList + fly + std::string("\1\0", 2);
     folder.write("trip.dat", damaged);
     folder.write("clean.dat", flyList);
-    EXPECT_EQ(rows->openFile(folder / "trip.dat"),
+    EXPECT_EQ(document->openFile(folder / "trip.dat"),
               (std::vector<Message>{told("The file " + (folder / "trip.dat").string() +
                                          " is damaged: 2 rows could be read, and the whole file will be kept as " +
                                          (folder / "trip.dat.bak").string() + " before the list is saved over it.")}));
-    EXPECT_TRUE(rows->write(folder / "trip.dat").messages.empty());
+    EXPECT_TRUE(document->write(folder / "trip.dat").messages.empty());
     EXPECT_EQ(folder.read("trip.dat.bak"), damaged);
 
-    EXPECT_TRUE(rows->openFile(folder / "clean.dat").empty());
-    EXPECT_TRUE(rows->write(folder / "clean.dat").messages.empty());
-    EXPECT_TRUE(rows->write().messages.empty());
+    EXPECT_TRUE(document->openFile(folder / "clean.dat").empty());
+    EXPECT_TRUE(document->write(folder / "clean.dat").messages.empty());
+    EXPECT_TRUE(document->write().messages.empty());
     EXPECT_EQ(fileNames(), (std::set<std::string>{"Cairnly.ini", "GearData.dat", "GearData.ini", "clean.dat",
                                                   "clean.ini", "trip.dat", "trip.dat.bak", "trip.ini"}));
 }
 
-TEST_F(RowsFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
+TEST_F(DocumentFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
 {
     if (!permissionsBind())
         GTEST_SKIP() << permissionsDoNotBind;
@@ -132,20 +133,20 @@ TEST_F(RowsFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
     for (const char* name : {"GearData.dat", "GearData.ini", "Cairnly.ini"})
         fs::permissions(folder / name, fs::perms::owner_write);
 
-    makeRows(Settings{});
-    EXPECT_EQ(rows->loadWorkingFile(), (std::vector<Message>{{(folder / "GearData.dat").string(), "Unable to Open!",
-                                                              MessageIcon::Exclamation}}));
-    EXPECT_EQ(rows->categories(), defaultCategories());
+    makeDocument(Settings{});
+    EXPECT_EQ(document->loadWorkingFile(), (std::vector<Message>{{(folder / "GearData.dat").string(), "Unable to Open!",
+                                                                  MessageIcon::Exclamation}}));
+    EXPECT_EQ(list->categories(), defaultCategories());
     add("Cooking", "Pot", "5");
-    const WriteReport report = rows->write();
+    const WriteReport report = document->write();
     EXPECT_EQ(report.messages,
               (std::vector<Message>{error(settingsFailure(folder / "Cairnly.ini", "Permission denied")),
                                     error(settingsFailure(folder / "GearData.ini", "Permission denied")),
                                     error("Permission denied")}));
     EXPECT_TRUE(report.failed);
     EXPECT_FALSE(report.listWritten);
-    EXPECT_EQ(rows->setHideSelected(true).back(), error("Permission denied"));
-    EXPECT_FALSE(rows->hideSelected());
+    EXPECT_EQ(document->setHideSelected(true).back(), error("Permission denied"));
+    EXPECT_FALSE(document->hideSelected());
 
     for (const char* name : {"GearData.dat", "GearData.ini", "Cairnly.ini"})
         fs::permissions(folder / name, fs::perms::owner_read | fs::perms::owner_write);
@@ -154,12 +155,12 @@ TEST_F(RowsFileSafetyTest, FilesThatCannotBeReadAreNeverWrittenOver)
     EXPECT_EQ(folder.read("Cairnly.ini"), settings);
 }
 
-TEST_F(RowsFileSafetyTest, ReadOnlyFilesStayReadOnlyAndTheFailedWritesAreTold)
+TEST_F(DocumentFileSafetyTest, ReadOnlyFilesStayReadOnlyAndTheFailedWritesAreTold)
 {
     if (!permissionsBind())
         GTEST_SKIP() << permissionsDoNotBind;
     add("Tent", "Fly", "12");
-    ASSERT_TRUE(rows->write().messages.empty());
+    ASSERT_TRUE(document->write().messages.empty());
     const std::string data = folder.read("GearData.dat");
     const std::string settings = folder.read("GearData.ini");
     const std::string appSettings = folder.read("Cairnly.ini");
@@ -168,7 +169,7 @@ TEST_F(RowsFileSafetyTest, ReadOnlyFilesStayReadOnlyAndTheFailedWritesAreTold)
         fs::permissions(folder / name, readOnly);
 
     add("Cooking", "Pot", "5");
-    EXPECT_EQ(rows->write().messages,
+    EXPECT_EQ(document->write().messages,
               (std::vector<Message>{error(settingsFailure(folder / "Cairnly.ini", "Permission denied")),
                                     error(settingsFailure(folder / "GearData.ini", "Permission denied")),
                                     error("Permission denied")}));
@@ -179,18 +180,18 @@ TEST_F(RowsFileSafetyTest, ReadOnlyFilesStayReadOnlyAndTheFailedWritesAreTold)
         EXPECT_EQ(fs::status(folder / name).permissions(), readOnly) << name;
 }
 
-TEST_F(RowsFileSafetyTest, PathsThatCannotBeRecordedAreToldAndNoEarlierFileStaysRecorded)
+TEST_F(DocumentFileSafetyTest, PathsThatCannotBeRecordedAreToldAndNoEarlierFileStaysRecorded)
 {
     add("Tent", "Fly", "12");
-    ASSERT_TRUE(rows->write().messages.empty());
+    ASSERT_TRUE(document->write().messages.empty());
     ASSERT_NE(folder.read("Cairnly.ini").find("FILE="), std::string::npos);
 
     Settings settings;
     settings.exportPaths[0] = " leading space.txt";
-    makeRows(settings);
+    makeDocument(settings);
     const fs::path infinity = folder / "\xE2\x88\x9E.dat"; // no Windows-1252 form
-    EXPECT_EQ(rows->saveAs(infinity), (std::vector<Message>{told(unrecordablePathText(infinity.string())),
-                                                            told(unrecordablePathText(" leading space.txt"))}));
+    EXPECT_EQ(document->saveAs(infinity), (std::vector<Message>{told(unrecordablePathText(infinity.string())),
+                                                                told(unrecordablePathText(" leading space.txt"))}));
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\n");
     EXPECT_EQ(folder.read("\xE2\x88\x9E.dat"), header + "\r\n");
 }

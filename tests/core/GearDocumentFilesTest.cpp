@@ -1,5 +1,5 @@
 #include "DataFileBytes.h"
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
 #include "SystemTexts.h"
 
 #include "core/settings/ProfileFile.h"
@@ -15,32 +15,32 @@ using cairnly::test::Image;
 using cairnly::test::itemImage;
 using cairnly::test::sortedCategoryLines;
 
-class RowsFilesTest : public RowsTest
+class DocumentFilesTest : public ListTest
 {
 protected:
     void SetUp() override
     {
-        RowsTest::SetUp();
-        rows->loadWorkingFile(); // none there: the default categories
+        ListTest::SetUp();
+        document->loadWorkingFile(); // none there: the default categories
     }
 };
 
-TEST_F(RowsFilesTest, WriteRecordsTheCurrentFileThenTheSettingsThenTheList)
+TEST_F(DocumentFilesTest, WriteRecordsTheCurrentFileThenTheSettingsThenTheList)
 {
     add("Tent", "Fly", "12");
-    rows->setChecked(0, true);
-    ASSERT_TRUE(rows->write().messages.empty());
+    list->setChecked(0, true);
+    ASSERT_TRUE(document->write().messages.empty());
     EXPECT_EQ(folder.read("Cairnly.ini"), "[LASTFILE]\r\nFILE=" + (folder / "GearData.dat").string() + "\r\n");
     EXPECT_EQ(ProfileFile::load(folder / "GearData.ini").readString("MISC", "OZ"), "0000");
     EXPECT_EQ(folder.read("GearData.dat"),
               header + sortedCategoryLines + itemImage("Tent", "Fly", "12", 1).top() + count0 + count0);
 }
 
-TEST_F(RowsFilesTest, AFailedWriteIsReportedAfterTheFirstTwoStepsAreDone)
+TEST_F(DocumentFilesTest, AFailedWriteIsReportedAfterTheFirstTwoStepsAreDone)
 {
     add("Tent", "Fly", "12");
     std::filesystem::create_directory(folder / "GearData.dat"); // cannot be replaced by a file
-    const WriteReport report = rows->write();
+    const WriteReport report = document->write();
     ASSERT_EQ(report.messages.size(), 1u);
     EXPECT_EQ(report.messages[0].caption, "Error");
     EXPECT_EQ(report.messages[0].icon, MessageIcon::Exclamation);
@@ -51,13 +51,13 @@ TEST_F(RowsFilesTest, AFailedWriteIsReportedAfterTheFirstTwoStepsAreDone)
     EXPECT_NE(folder.read("GearData.ini"), "<missing>");
 }
 
-TEST_F(RowsFilesTest, AnExpandedGroupIsWrittenOnceAndStaysExpanded)
+TEST_F(DocumentFilesTest, AnExpandedGroupIsWrittenOnceAndStaysExpanded)
 {
     add("Cooking", "Pot", "5");
     add("Cooking", "Stove", "7");
     group("Stove", "Pot", "Kitchen");
-    rows->toggleGroup(0);
-    ASSERT_TRUE(rows->write().messages.empty());
+    list->toggleGroup(0);
+    ASSERT_TRUE(document->write().messages.empty());
     Image kitchen;
     kitchen.category = "Cooking";
     kitchen.item = "Kitchen";
@@ -72,142 +72,142 @@ TEST_F(RowsFilesTest, AnExpandedGroupIsWrittenOnceAndStaysExpanded)
     EXPECT_EQ(table(), (Lines{"G - Cooking|- Kitchen|12.00|", "M x |Pot|5.00|", "M x |Stove|7.00|"}));
 }
 
-TEST_F(RowsFilesTest, AListComesBackInCategoryOrderWithGroupsCollapsedAndMembersReversed)
+TEST_F(DocumentFilesTest, AListComesBackInCategoryOrderWithGroupsCollapsedAndMembersReversed)
 {
     add("Tent", "Fly", "12");
     add("Cooking", "Pot", "5");
     add("Cooking", "Stove", "7");
     group("Stove", "Pot", "Kitchen");
-    rows->setChecked(rowOf("+ Kitchen"), true);
-    rows->toggleGroup(0);
-    rows->sortByColumn(2);
-    ASSERT_TRUE(rows->write().messages.empty());
+    list->setChecked(rowOf("+ Kitchen"), true);
+    list->toggleGroup(0);
+    list->sortByColumn(2);
+    ASSERT_TRUE(document->write().messages.empty());
 
-    makeRows(Settings{});
-    rows->loadWorkingFile();
+    makeDocument(Settings{});
+    document->loadWorkingFile();
     EXPECT_EQ(table(), (Lines{"G x Cooking|+ Kitchen|12.00|", "I - Tent|Fly|12.00|"}));
-    EXPECT_EQ(rows->totalLine(), "12.00 oz. (0.75 lbs)");
-    EXPECT_EQ(rows->groupNames(), (std::vector<std::string>{"Kitchen"}));
-    rows->toggleGroup(0);
+    EXPECT_EQ(list->totalLine(), "12.00 oz. (0.75 lbs)");
+    EXPECT_EQ(list->groupNames(), (std::vector<std::string>{"Kitchen"}));
+    list->toggleGroup(0);
     EXPECT_EQ(table(),
               (Lines{"G x Cooking|- Kitchen|12.00|", "M x |Stove|7.00|", "M x |Pot|5.00|", "I - Tent|Fly|12.00|"}));
 }
 
-TEST_F(RowsFilesTest, HidingNonSelectedItemsShowsOnlyTheTickedRowsAndRefusesChanges)
+TEST_F(DocumentFilesTest, HidingNonSelectedItemsShowsOnlyTheTickedRowsAndRefusesChanges)
 {
     add("Tent", "Fly", "12");
     add("Tent", "Pegs", "3");
-    rows->setChecked(0, true);
-    EXPECT_EQ(rows->setHideNonSelected(true), std::vector<Message>{});
+    list->setChecked(0, true);
+    EXPECT_EQ(document->setHideNonSelected(true), std::vector<Message>{});
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|"}));
-    EXPECT_STREQ(rows->hideNonSelectedMenuText(), "Show &Non-Selected");
+    EXPECT_STREQ(controlStates(*list, 0).hideNonSelectedText, "Show &Non-Selected");
 
     const Message refusal{"Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list",
                           "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
-    EXPECT_EQ(rows->setChecked(0, false), refusal);
-    EXPECT_TRUE(rows->isChecked(0));
+    EXPECT_EQ(list->setChecked(0, false), refusal);
+    EXPECT_TRUE(list->isChecked(0));
     ItemEntry entry;
     entry.item = "New";
-    EXPECT_EQ(rows->addItem(entry, AddSource::Command), refusal);
-    EXPECT_EQ(rows->deleteQuestion({0}), refusal);
-    EXPECT_EQ(std::get<Message>(rows->modifySetup({0})), refusal);
-    EXPECT_EQ(rows->clearSelected(), refusal);
-    EXPECT_EQ(rows->saveRefusal()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before saving");
-    EXPECT_EQ(rows->closeRefusal()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before closing");
-    EXPECT_EQ(rows->openFile(folder / "GearData.dat").front().text,
+    EXPECT_EQ(list->addItem(entry, AddSource::Command), refusal);
+    EXPECT_EQ(list->deleteQuestion({0}), refusal);
+    EXPECT_EQ(std::get<Message>(list->modifySetup({0})), refusal);
+    EXPECT_EQ(list->clearSelected(), refusal);
+    EXPECT_EQ(document->saveRefusal()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before saving");
+    EXPECT_EQ(document->closeRefusal()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before closing");
+    EXPECT_EQ(document->openFile(folder / "GearData.dat").front().text,
               "Please uncheck the \"Hide Non-Selected Items\" checkbox before opening a file");
-    EXPECT_EQ(rows->convert()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before converting");
-    EXPECT_TRUE(rows->buttons().hideNonSelected);
+    EXPECT_EQ(list->convert()->text, "Please uncheck the \"Hide Non-Selected Items\" checkbox before converting");
+    EXPECT_TRUE(buttons().hideNonSelected);
 
-    EXPECT_EQ(rows->setHideNonSelected(false), std::vector<Message>{});
+    EXPECT_EQ(document->setHideNonSelected(false), std::vector<Message>{});
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|", "I - |Pegs|3.00|"}));
-    EXPECT_EQ(rows->closeRefusal(), std::nullopt);
+    EXPECT_EQ(document->closeRefusal(), std::nullopt);
 }
 
-TEST_F(RowsFilesTest, HidingSelectedItemsShowsTheOthersAndBothModesTogetherShowNothing)
+TEST_F(DocumentFilesTest, HidingSelectedItemsShowsTheOthersAndBothModesTogetherShowNothing)
 {
     add("Tent", "Fly", "12");
     add("Tent", "Pegs", "3");
-    rows->setChecked(0, true);
-    rows->setHideSelected(true);
+    list->setChecked(0, true);
+    document->setHideSelected(true);
     EXPECT_EQ(table(), (Lines{"I - Tent|Pegs|3.00|"}));
-    EXPECT_STREQ(rows->hideSelectedMenuText(), "S&how Selected");
-    EXPECT_TRUE(rows->menuStates(0).hideSelected);
-    EXPECT_EQ(rows->saveRefusal()->text, "Please select the \"Show Selected\" menu item before saving");
-    EXPECT_EQ(rows->setChecked(0, true)->text,
+    EXPECT_STREQ(controlStates(*list, 0).hideSelectedText, "S&how Selected");
+    EXPECT_TRUE(menuStates(0).hideSelected);
+    EXPECT_EQ(document->saveRefusal()->text, "Please select the \"Show Selected\" menu item before saving");
+    EXPECT_EQ(list->setChecked(0, true)->text,
               "Please select the \"Show Selected\" menu item before changing the list");
-    rows->setHideNonSelected(true);
+    document->setHideNonSelected(true);
     EXPECT_EQ(table(), Lines{});
-    rows->setHideSelected(false);
+    document->setHideSelected(false);
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|"}));
-    rows->setHideNonSelected(false);
+    document->setHideNonSelected(false);
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|", "I - |Pegs|3.00|"}));
 }
 
-TEST_F(RowsFilesTest, CategoryAndColumnChangesAreRefusedWhileAModeHidesRows)
+TEST_F(DocumentFilesTest, CategoryAndColumnChangesAreRefusedWhileAModeHidesRows)
 {
-    rows->addColumn("Where", FormatLeft);
+    list->addColumn("Where", FormatLeft);
     add("Tent", "Fly", "12", "1", {"pack"});
-    rows->setChecked(0, true);
-    rows->setHideNonSelected(true);
-    const std::vector<std::string> categories = rows->categories();
-    const ColumnLayout columns = rows->columns();
+    list->setChecked(0, true);
+    document->setHideNonSelected(true);
+    const std::vector<std::string> categories = list->categories();
+    const ColumnLayout columns = list->columns();
     const Message refusal{"Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list",
                           "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
-    EXPECT_EQ(rows->setCategories({"Cooking"}), refusal);
-    EXPECT_EQ(rows->renameCategory("Tent", "Shelter"), refusal);
-    EXPECT_EQ(rows->addColumnRefusal(), refusal);
-    EXPECT_EQ(rows->addColumn("Why", FormatLeft), refusal);
-    EXPECT_EQ(rows->deleteColumns({0}), refusal);
-    EXPECT_EQ(rows->modifyColumn(0, "Pocket", FormatRight), refusal);
-    EXPECT_EQ(rows->categories(), categories);
-    EXPECT_EQ(rows->columns(), columns);
+    EXPECT_EQ(list->setCategories({"Cooking"}), refusal);
+    EXPECT_EQ(list->renameCategory("Tent", "Shelter"), refusal);
+    EXPECT_EQ(list->addColumnRefusal(), refusal);
+    EXPECT_EQ(list->addColumn("Why", FormatLeft), refusal);
+    EXPECT_EQ(list->deleteColumns({0}), refusal);
+    EXPECT_EQ(list->modifyColumn(0, "Pocket", FormatRight), refusal);
+    EXPECT_EQ(list->categories(), categories);
+    EXPECT_EQ(list->columns(), columns);
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00||pack"}));
-    rows->setHideNonSelected(false);
-    EXPECT_EQ(rows->addColumnRefusal(), std::nullopt);
+    document->setHideNonSelected(false);
+    EXPECT_EQ(list->addColumnRefusal(), std::nullopt);
 }
 
-TEST_F(RowsFilesTest, AnEmptyCategoryNameIsNeverListedSoTheFileReadsBack)
+TEST_F(DocumentFilesTest, AnEmptyCategoryNameIsNeverListedSoTheFileReadsBack)
 {
     add("Tent", "Fly", "12");
-    EXPECT_EQ(rows->setCategories({"Tent", "", "Cooking"}), std::nullopt);
-    EXPECT_EQ(rows->renameCategory("Tent", ""), std::nullopt);
-    ASSERT_TRUE(rows->write().messages.empty());
+    EXPECT_EQ(list->setCategories({"Tent", "", "Cooking"}), std::nullopt);
+    EXPECT_EQ(list->renameCategory("Tent", ""), std::nullopt);
+    ASSERT_TRUE(document->write().messages.empty());
     EXPECT_EQ(folder.read("GearData.dat"),
               header + "Tent\r\nCooking\r\n\r\n" + itemImage("Tent", "Fly", "12").top() + count0 + count0);
-    EXPECT_EQ(rows->loadWorkingFile(), std::vector<Message>{});
+    EXPECT_EQ(document->loadWorkingFile(), std::vector<Message>{});
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 }
 
-TEST_F(RowsFilesTest, AModeThatCannotWriteTheWorkingFileStaysOff)
+TEST_F(DocumentFilesTest, AModeThatCannotWriteTheWorkingFileStaysOff)
 {
     add("Tent", "Fly", "12");
-    rows->setChecked(0, true);
+    list->setChecked(0, true);
     std::filesystem::create_directory(folder / "GearData.dat");
-    const auto messages = rows->setHideNonSelected(true);
+    const auto messages = document->setHideNonSelected(true);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().caption, "Error");
-    EXPECT_FALSE(rows->hideNonSelected());
+    EXPECT_FALSE(document->hideNonSelected());
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|12.00|"}));
 }
 
-TEST_F(RowsFilesTest, OpeningAFileThatIsMissingOrRefusedChangesNothing)
+TEST_F(DocumentFilesTest, OpeningAFileThatIsMissingOrRefusedChangesNothing)
 {
     add("Tent", "Fly", "12");
-    const auto missing = rows->openFile(folder / "nowhere.dat");
+    const auto missing = document->openFile(folder / "nowhere.dat");
     EXPECT_EQ(missing, (std::vector<Message>{{(folder / "nowhere.dat").string(), "File Does Not Exist!",
                                               MessageIcon::Exclamation, MessageButtons::Ok}}));
     folder.write("notes.txt", "Shopping list\r\nbread\r\n");
-    const auto refused = rows->openFile(folder / "notes.txt");
+    const auto refused = document->openFile(folder / "notes.txt");
     EXPECT_EQ(refused, (std::vector<Message>{{"Not a Cairnly data file", "GearData.dat", MessageIcon::Error}}));
     folder.write("old.dat", "Cairnly data file. Version 3\r\n");
-    EXPECT_EQ(rows->openFile(folder / "old.dat").front().text,
+    EXPECT_EQ(document->openFile(folder / "old.dat").front().text,
               "Version 5 requires a GearData.dat file in version 4 or 5 format");
-    EXPECT_EQ(rows->currentDataFile(), folder / "GearData.dat");
+    EXPECT_EQ(document->currentDataFile(), folder / "GearData.dat");
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 }
 
-TEST_F(RowsFilesTest, OpeningAFileTakesItsSettingsUnitsColumnsAndGroups)
+TEST_F(DocumentFilesTest, OpeningAFileTakesItsSettingsUnitsColumnsAndGroups)
 {
     add("Cooking", "Pot", "5");
     add("Cooking", "Stove", "7");
@@ -221,23 +221,23 @@ TEST_F(RowsFilesTest, OpeningAFileTakesItsSettingsUnitsColumnsAndGroups)
     Image fly = itemImage("Tent", "Fly", "340", 1);
     folder.write("trip.dat", header + "Tent\r\n\r\n" + fly.top() + count0 + count1 + "pack\r\n");
 
-    EXPECT_EQ(rows->openFile(folder / "trip.dat"), std::vector<Message>{});
-    EXPECT_EQ(rows->currentDataFile(), folder / "trip.dat");
-    EXPECT_EQ(rows->settingsFile(), folder / "trip.ini");
+    EXPECT_EQ(document->openFile(folder / "trip.dat"), std::vector<Message>{});
+    EXPECT_EQ(document->currentDataFile(), folder / "trip.dat");
+    EXPECT_EQ(document->settingsFile(), folder / "trip.ini");
     EXPECT_EQ(table(), (Lines{"I x Tent|Fly|340.00||pack"}));
-    EXPECT_EQ(rows->columns().columns[2].heading, "Weight (gm)");
-    EXPECT_EQ(rows->columns().columns[4], (ListColumn{"Where", FormatRight, 77}));
-    EXPECT_EQ(rows->totalLine(), "340.00 gm. (0.34 kg)");
-    EXPECT_EQ(rows->categories(), (std::vector<std::string>{"Tent"}));
-    EXPECT_TRUE(rows->groupNames().empty()); // the groups of the list before are gone
+    EXPECT_EQ(list->columns().columns[2].heading, "Weight (gm)");
+    EXPECT_EQ(list->columns().columns[4], (ListColumn{"Where", FormatRight, 77}));
+    EXPECT_EQ(list->totalLine(), "340.00 gm. (0.34 kg)");
+    EXPECT_EQ(list->categories(), (std::vector<std::string>{"Tent"}));
+    EXPECT_TRUE(list->groupNames().empty()); // the groups of the list before are gone
 }
 
-TEST_F(RowsFilesTest, SaveAsWritesTheNewFileAndReadsItBack)
+TEST_F(DocumentFilesTest, SaveAsWritesTheNewFileAndReadsItBack)
 {
     add("Tent", "Fly", "12");
-    EXPECT_EQ(rows->saveAs(folder / "copy.dat"), std::vector<Message>{});
-    EXPECT_EQ(rows->currentDataFile(), folder / "copy.dat");
-    EXPECT_EQ(rows->settingsFile(), folder / "copy.ini");
+    EXPECT_EQ(document->saveAs(folder / "copy.dat"), std::vector<Message>{});
+    EXPECT_EQ(document->currentDataFile(), folder / "copy.dat");
+    EXPECT_EQ(document->settingsFile(), folder / "copy.ini");
     EXPECT_EQ(folder.read("copy.dat"),
               header + sortedCategoryLines + itemImage("Tent", "Fly", "12").top() + count0 + count0);
     EXPECT_NE(folder.read("copy.ini"), "<missing>");
@@ -245,13 +245,13 @@ TEST_F(RowsFilesTest, SaveAsWritesTheNewFileAndReadsItBack)
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 }
 
-TEST_F(RowsFilesTest, ASaveAsThatFailsLeavesTheListAndTheCurrentFile)
+TEST_F(DocumentFilesTest, ASaveAsThatFailsLeavesTheListAndTheCurrentFile)
 {
     add("Tent", "Fly", "12");
     std::filesystem::create_directory(folder / "taken.dat");
-    const auto messages = rows->saveAs(folder / "taken.dat");
+    const auto messages = document->saveAs(folder / "taken.dat");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().caption, "Error");
-    EXPECT_EQ(rows->currentDataFile(), folder / "GearData.dat");
+    EXPECT_EQ(document->currentDataFile(), folder / "GearData.dat");
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
 }

@@ -1,12 +1,13 @@
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 
+#include "core/list/GearListChange.h"
 #include "core/text/Cp1252.h"
 
 #include <algorithm>
 
 namespace cairnly {
 
-bool GearRows::categoryInUse(const std::string& name) const
+bool GearList::categoryInUse(const std::string& name) const
 {
     for (const Row& row : rows) {
         const GearRecord& r = *row.record;
@@ -22,38 +23,44 @@ bool GearRows::categoryInUse(const std::string& name) const
     return false;
 }
 
-std::optional<Message> GearRows::renameCategory(const std::string& oldName, const std::string& newName)
+std::optional<Message> GearList::renameCategory(const std::string& oldName, const std::string& newName)
 {
     if (auto refused = changeRefusal())
         return refused;
     if (newName.empty())
         return std::nullopt;
-    for (Row& row : rows) {
-        GearRecord& r = *row.record;
-        if (fieldText(r.category) == oldName) {
-            setFieldText(r.category, newName);
-            refreshCategoryKey(row);
-        }
-        if (r.isGroup()) {
-            r.members->forEach([&](GearRecord& member) {
+    Change change(*this, Change::Reset);
+    for (int i = 0; i < rowCount(); ++i) {
+        const GearRecord& r = *rows[i].record;
+        bool renamed = fieldText(r.category) == oldName;
+        if (r.isGroup())
+            r.members->forEach(
+                [&](const GearRecord& member) { renamed = renamed || fieldText(member.category) == oldName; });
+        if (!renamed)
+            continue;
+        auto copy = std::make_unique<GearRecord>(r);
+        if (fieldText(copy->category) == oldName)
+            setFieldText(copy->category, newName);
+        if (copy->isGroup()) {
+            copy->members->forEach([&](GearRecord& member) {
                 if (fieldText(member.category) == oldName)
                     setFieldText(member.category, newName);
             });
         }
+        replaceRecord(i, std::move(copy));
     }
-    categoryRuleStale = true;
     sortByColumn(0);
     return std::nullopt;
 }
 
-std::optional<Message> GearRows::setCategories(std::vector<std::string> names)
+std::optional<Message> GearList::setCategories(std::vector<std::string> names)
 {
     if (auto refused = changeRefusal())
         return refused;
+    Change change(*this);
     // An empty line ends the data file's categories, so the lines after it would be read as records.
     names.erase(std::remove(names.begin(), names.end(), std::string()), names.end());
     categoryList = std::move(names);
-    notifyStates();
     return std::nullopt;
 }
 

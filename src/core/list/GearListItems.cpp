@@ -1,15 +1,19 @@
-#include "core/list/GearRows.h"
+#include "core/list/GearList.h"
 
-#include "core/list/GearRowsMessages.h"
+#include "core/list/GearListChange.h"
+#include "core/list/ListMessages.h"
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
+#include <unordered_set>
 
 namespace cairnly {
 
-using namespace rowmessages;
+using namespace listmessages;
 namespace {
 
 std::unique_ptr<OwningList<std::string>> textListOf(const std::vector<std::string>& texts)
@@ -19,17 +23,61 @@ std::unique_ptr<OwningList<std::string>> textListOf(const std::vector<std::strin
         list->add(std::make_unique<std::string>(text));
     return list;
 }
-} // namespace
 
-std::vector<std::string> GearRows::columnHeadings() const
+// The member at a walk position counted from 1, as a member row under its group shows it.
+const GearRecord* memberAt(const GearRecord& group, int walkPosition)
 {
-    std::vector<std::string> headings;
-    for (const UserColumn& column : currentSettings.userColumns)
-        headings.push_back(column.heading);
-    return headings;
+    const GearRecord* found = nullptr;
+    int position = 0;
+    group.members->forEach([&](const GearRecord& member) {
+        if (++position == walkPosition)
+            found = &member;
+    });
+    return found;
 }
 
-std::variant<Message, ItemEditorSetup> GearRows::addSetup()
+} // namespace
+
+int GearList::insertPosition(const GearRecord& record) const
+{
+    // Member rows never count: a row placed before a top-level row can never split a group from the
+    // member rows shown beneath it.
+    const std::string_view category = fieldText(record.category);
+    const int n = rowCount();
+    int block = -1;
+    for (int i = 0; i < n && block < 0; ++i) {
+        if (!isMemberRow(i) && equalsNoCase(fieldText(rows[i].record->category), category))
+            block = i;
+    }
+    if (block < 0) {
+        for (int i = 0; i < n; ++i) {
+            if (!isMemberRow(i) && compareNoCase(fieldText(rows[i].record->category), category) >= 0)
+                return i;
+        }
+        return n;
+    }
+    const std::string_view item = fieldText(record.item);
+    for (int i = block; i < n; ++i) {
+        if (isMemberRow(i))
+            continue;
+        const GearRecord& r = *rows[i].record;
+        if (!equalsNoCase(fieldText(r.category), category) || compareNoCase(fieldText(r.item), item) >= 0)
+            return i;
+    }
+    return n;
+}
+
+int GearList::insertItemSorted(std::unique_ptr<GearRecord> record)
+{
+    const int position = insertPosition(*record);
+    const bool checked = record->checked != 0;
+    std::vector<Row> one;
+    one.push_back(makeRow(std::move(record), checked));
+    insertRows(position, std::move(one));
+    return position;
+}
+
+std::variant<Message, ItemEditorSetup> GearList::addSetup() const
 {
     if (auto refused = changeRefusal())
         return *refused;
@@ -43,7 +91,7 @@ std::variant<Message, ItemEditorSetup> GearRows::addSetup()
     return setup;
 }
 
-std::variant<Message, ItemEditorSetup> GearRows::modifySetup(const std::vector<int>& highlighted)
+std::variant<Message, ItemEditorSetup> GearList::modifySetup(const std::vector<int>& highlighted) const
 {
     if (auto refused = changeRefusal())
         return *refused;
@@ -55,10 +103,9 @@ std::variant<Message, ItemEditorSetup> GearRows::modifySetup(const std::vector<i
     if (valid.empty())
         return oops("No name selected!");
     const int row = *std::min_element(valid.begin(), valid.end());
-    GearRecord& r = *rows[row].record;
+    const GearRecord& r = *rows[row].record;
     if (r.isGroup())
         return Message{"Groups may not be modified.", applicationName, MessageIcon::Information, MessageButtons::Ok};
-    r.checked = isChecked(row) ? 1 : 0;
 
     ItemEditorSetup setup;
     setup.categories = categoryList;
@@ -79,7 +126,7 @@ std::variant<Message, ItemEditorSetup> GearRows::modifySetup(const std::vector<i
 }
 
 // The group's sum with the member shown at memberRow weighing newWeight, added as groupSum adds.
-float GearRows::groupSumWith(int memberRow, float newWeight) const
+float GearList::groupSumWith(int memberRow, float newWeight) const
 {
     const int groupRow = groupRowOf(memberRow);
     if (groupRow < 0)
@@ -94,7 +141,7 @@ float GearRows::groupSumWith(int memberRow, float newWeight) const
     return sum;
 }
 
-std::unique_ptr<GearRecord> GearRows::recordFrom(const ItemEntry& entry, const GearRecord* base) const
+std::unique_ptr<GearRecord> GearList::recordFrom(const ItemEntry& entry, const GearRecord* base) const
 {
     auto record = base ? std::make_unique<GearRecord>(*base) : std::make_unique<GearRecord>();
     setFieldText(record->category, entry.category);
@@ -107,7 +154,7 @@ std::unique_ptr<GearRecord> GearRows::recordFrom(const ItemEntry& entry, const G
     return record;
 }
 
-std::optional<Message> GearRows::entryProblem(const ItemEntry& entry, int modifiedRow) const
+std::optional<Message> GearList::entryProblem(const ItemEntry& entry, int modifiedRow) const
 {
     if (entry.item.empty())
         return Message{"Please enter an item description or press Cancel", "Oops", MessageIcon::None,
@@ -124,14 +171,15 @@ std::optional<Message> GearRows::entryProblem(const ItemEntry& entry, int modifi
     return std::nullopt;
 }
 
-std::optional<Message> GearRows::addItem(const ItemEntry& entry, AddSource source)
+std::optional<Message> GearList::addItem(const ItemEntry& entry, AddSource source)
 {
     if (auto refused = changeRefusal())
         return refused;
     auto record = recordFrom(entry, nullptr);
     if (!record)
         return weightTooLarge();
-    const std::size_t columns = currentSettings.userColumns.size();
+    Change change(*this);
+    const std::size_t columns = columnDefinitions.size();
     if (columns > 0 || source == AddSource::EditorButton) {
         std::vector<std::string> texts = entry.columnTexts;
         texts.resize(columns);
@@ -143,7 +191,7 @@ std::optional<Message> GearRows::addItem(const ItemEntry& entry, AddSource sourc
     return std::nullopt;
 }
 
-void GearRows::finishAdding(bool sortAgain)
+void GearList::finishAdding(bool sortAgain)
 {
     if (sortAgain && sortedByOther) {
         // Sorting flips the column's direction, so flip it first to keep the one the list had.
@@ -151,11 +199,10 @@ void GearRows::finishAdding(bool sortAgain)
         sortByColumn(2);
     }
     updateTotal();
-    updateControlStates();
-    notifyStates();
+    modifyAfterSorting.reset();
 }
 
-std::optional<Message> GearRows::modifyItem(int row, const ItemEntry& entry)
+std::optional<Message> GearList::modifyItem(int row, const ItemEntry& entry)
 {
     if (auto refused = changeRefusal())
         return refused;
@@ -163,8 +210,9 @@ std::optional<Message> GearRows::modifyItem(int row, const ItemEntry& entry)
         return std::nullopt;
     if (auto problem = entryProblem(entry, row); problem && problem->buttons == MessageButtons::Ok)
         return problem;
+    Change change(*this);
     auto edited = recordFrom(entry, rows[row].record.get());
-    const std::size_t columns = currentSettings.userColumns.size();
+    const std::size_t columns = columnDefinitions.size();
     if (edited->columnTexts || columns > 0) {
         if (!edited->columnTexts)
             edited->columnTexts = std::make_unique<OwningList<std::string>>();
@@ -182,31 +230,29 @@ std::optional<Message> GearRows::modifyItem(int row, const ItemEntry& entry)
 
     if (isMemberRow(row)) {
         const int groupRow = groupRowOf(row);
-        GearRecord* member = memberAt(*rows[groupRow].record, row - groupRow);
-        if (member) {
+        auto group = std::make_unique<GearRecord>(*rows[groupRow].record);
+        if (const GearRecord* member = memberAt(*group, row - groupRow)) {
             auto replacement = std::make_unique<GearRecord>(*edited);
             replacement->isMember = 1;
-            replacement->parent = rows[groupRow].record.get();
+            replacement->parent = group.get();
             replacement->checked = member->checked;
             // The member keeps its node, so its walk position and so its row stay where they were.
-            OwningList<GearRecord>& members = *rows[groupRow].record->members;
+            OwningList<GearRecord>& members = *group->members;
             members.replaceAt(members.count() - (row - groupRow) + 1, replacement);
-            refreshGroup(groupRow);
-            collapse(groupRow);
-            expand(groupRow);
+            updateGroupWeight(*group);
+            replaceGroup(groupRow, std::move(group));
         }
     } else {
         edited->checked = rows[row].checked ? 1 : 0;
-        removeRows(row, 1);
+        takeRows(row, 1);
         insertItemSorted(std::move(edited));
     }
     updateTotal();
-    updateControlStates();
-    notifyStates();
+    modifyAfterSorting.reset();
     return std::nullopt;
 }
 
-Message GearRows::deleteQuestion(const std::vector<int>& highlighted) const
+Message GearList::deleteQuestion(const std::vector<int>& highlighted) const
 {
     if (auto refused = changeRefusal())
         return *refused;
@@ -220,7 +266,7 @@ Message GearRows::deleteQuestion(const std::vector<int>& highlighted) const
                    MessageButtons::YesNo};
 }
 
-int GearRows::deleteRows(const std::vector<int>& highlighted)
+int GearList::deleteRows(const std::vector<int>& highlighted)
 {
     if (changeRefusal())
         return -1;
@@ -233,40 +279,43 @@ int GearRows::deleteRows(const std::vector<int>& highlighted)
     targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
     if (targets.empty())
         return -1;
+    Change change(*this);
 
     // Work out every effect on the records first, top to bottom as the rows were when "Yes" was
-    // answered, then take the rows out in one go.
+    // answered, then take the rows out in one go. A group that loses members gets a new record.
     std::vector<char> dies(rows.size(), 0);
     std::vector<int> detachedFrom(rows.size(), 0);
-    std::vector<int> touchedGroups;
+    std::map<int, std::unique_ptr<GearRecord>> shrunkGroups;
     for (int row : targets) {
         if (dies[row])
             continue;
-        GearRecord& r = *rows[row].record;
+        const GearRecord& r = *rows[row].record;
         dies[row] = 1;
         if (r.isGroup()) {
-            dissolve(r);
+            forgetGroupName(r);
             for (int i = row + 1; i < rowCount() && rows[i].record->isMember && rows[i].record->parent == &r; ++i)
                 dies[i] = 1;
         } else if (r.isMember) {
             const int groupRow = groupRowOf(row);
             if (groupRow < 0 || dies[groupRow])
                 continue;
-            GearRecord& group = *rows[groupRow].record;
+            auto& group = shrunkGroups[groupRow];
+            if (!group)
+                group = std::make_unique<GearRecord>(*rows[groupRow].record);
             const int walkPosition = row - groupRow - detachedFrom[groupRow];
-            group.members->removeAt(group.members->count() - walkPosition + 1);
+            group->members->removeAt(group->members->count() - walkPosition + 1);
             ++detachedFrom[groupRow];
-            if (group.members->count() == 0) {
-                dissolve(group);
+            if (group->members->count() == 0) {
+                forgetGroupName(*group);
                 dies[groupRow] = 1;
-            } else {
-                touchedGroups.push_back(groupRow);
             }
         }
     }
-    for (int groupRow : touchedGroups) {
-        if (!dies[groupRow])
-            refreshGroup(groupRow);
+    for (auto& [groupRow, group] : shrunkGroups) {
+        if (dies[groupRow])
+            continue;
+        updateGroupWeight(*group);
+        replaceRecord(groupRow, std::move(group));
     }
 
     const int firstDeleted = targets.front();
@@ -281,38 +330,29 @@ int GearRows::deleteRows(const std::vector<int>& highlighted)
     }
     if (runs.size() <= 8) {
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
-            removeRows(it->first, it->second);
+            takeRows(it->first, it->second);
     } else {
-        beginReset();
-        std::vector<Row> kept;
+        std::vector<int> kept;
         kept.reserve(rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (int i = 0; i < rowCount(); ++i) {
             if (!dies[i])
-                kept.push_back(std::move(rows[i]));
+                kept.push_back(i);
         }
-        rows = std::move(kept);
-        endReset();
+        rebuildRows(kept, {});
     }
-    for (int groupRow : touchedGroups)
-        notifyChanged(groupRow);
 
     updateTotal(true);
-    updateControlStates();
-    notifyStates();
+    modifyAfterSorting.reset();
     if (targets.size() > 1 || rows.empty())
         return -1;
     return std::min(firstDeleted, rowCount() - 1);
 }
 
-std::optional<Message> GearRows::convert()
+std::optional<Message> GearList::convert()
 {
-    if (hidingNonSelected)
-        return Message{"Please uncheck the \"Hide Non-Selected Items\" checkbox before converting", "Important!",
-                       MessageIcon::Exclamation, MessageButtons::Ok};
-    if (hidingSelected)
-        return Message{"Please select the \"Show Selected\" menu item before converting", "Important!",
-                       MessageIcon::Exclamation, MessageButtons::Ok};
-    const bool toGrams = !currentSettings.metric;
+    if (auto refused = changeRefusal("converting"))
+        return refused;
+    const bool toGrams = !inGrams;
 
     // Every new text must fit before anything changes.
     std::vector<std::optional<ConvertedGroup>> groups(rows.size());
@@ -326,25 +366,24 @@ std::optional<Message> GearRows::convert()
                            MessageIcon::Exclamation, MessageButtons::Ok};
     }
 
-    beginReset();
+    Change change(*this, Change::Reset);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        GearRecord& r = *rows[i].record;
-        if (r.isGroup()) {
+        auto r = std::make_unique<GearRecord>(*rows[i].record);
+        if (r->isGroup()) {
             std::size_t k = 0;
-            r.members->forEach([&](GearRecord& member) {
+            r->members->forEach([&](GearRecord& member) {
                 setFieldText(member.unitWeight, groups[i]->members[k].unitWeight);
                 setFieldText(member.weight, groups[i]->members[k++].weight);
             });
-            setFieldText(r.groupWeight, groups[i]->groupWeight);
+            setFieldText(r->groupWeight, groups[i]->groupWeight);
         } else {
-            setFieldText(r.unitWeight, items[i]->unitWeight);
-            setFieldText(r.weight, items[i]->weight);
+            setFieldText(r->unitWeight, items[i]->unitWeight);
+            setFieldText(r->weight, items[i]->weight);
         }
-        refreshWeight(rows[i]);
+        replaceRecord(static_cast<int>(i), std::move(r));
     }
-    currentSettings.metric = toGrams;
+    inGrams = toGrams;
     layout.columns[2].heading = weightHeading(toGrams);
-    endReset();
 
     const bool anyChecked =
         std::any_of(rows.begin(), rows.end(), [](const Row& row) { return row.checked && !row.record->isMember; });
@@ -354,7 +393,75 @@ std::optional<Message> GearRows::convert()
         updateTotal();
         totalText = zeroTotalLine(toGrams);
     }
-    notifyStates();
+    return std::nullopt;
+}
+
+std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRecord>> records)
+{
+    if (auto refused = changeRefusal())
+        return refused;
+    if (records.empty())
+        return std::nullopt;
+    Change change(*this, Change::Reset);
+
+    std::unordered_set<std::string> known(categoryList.begin(), categoryList.end());
+    const std::size_t columns = columnDefinitions.size();
+    struct Added
+    {
+        std::string category;
+        std::string item;
+        Row row;
+    };
+    std::vector<Added> added;
+    added.reserve(records.size());
+    for (auto& record : records) {
+        std::string category(fieldText(record->category));
+        if (known.insert(category).second)
+            categoryList.push_back(category);
+        record->checked = 0;
+        record->isMember = 0;
+        if (columns > 0) {
+            record->columnTexts = std::make_unique<OwningList<std::string>>();
+            for (std::size_t i = 0; i < columns; ++i)
+                record->columnTexts->add(std::make_unique<std::string>());
+        }
+        Added entry{foldText(category), foldText(fieldText(record->item)), makeRow(std::move(record), false)};
+        added.push_back(std::move(entry));
+    }
+    // Add puts a record before the equal ones already there, so of equal new records the last comes first.
+    std::reverse(added.begin(), added.end());
+    std::stable_sort(added.begin(), added.end(), [](const Added& a, const Added& b) {
+        if (const int c = a.category.compare(b.category))
+            return c < 0;
+        return a.item < b.item;
+    });
+
+    // Merged in as Add places a record: before the first top-level row whose category and item are not
+    // below its own; member rows stay under their group.
+    std::vector<int> sources;
+    std::vector<Row> addedRows;
+    sources.reserve(rows.size() + added.size());
+    addedRows.reserve(added.size());
+    std::size_t next = 0;
+    for (int i = 0; i < rowCount(); ++i) {
+        if (!isMemberRow(i)) {
+            const std::string category = foldText(fieldText(rows[i].record->category));
+            const std::string item = foldText(fieldText(rows[i].record->item));
+            while (next < added.size() &&
+                   std::tie(added[next].category, added[next].item) <= std::tie(category, item)) {
+                sources.push_back(-1);
+                addedRows.push_back(std::move(added[next++].row));
+            }
+        }
+        sources.push_back(i);
+    }
+    for (; next < added.size(); ++next) {
+        sources.push_back(-1);
+        addedRows.push_back(std::move(added[next].row));
+    }
+    rebuildRows(sources, std::move(addedRows));
+
+    finishAdding(true);
     return std::nullopt;
 }
 

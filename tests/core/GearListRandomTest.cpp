@@ -1,4 +1,4 @@
-#include "GearRowsSupport.h"
+#include "ListSupport.h"
 
 #include "core/files/DataFile.h"
 #include "core/text/Cp1252.h"
@@ -48,20 +48,20 @@ std::string pick(std::mt19937& random, const std::vector<std::string>& pool)
 
 } // namespace
 
-class RowsRandomTest : public RowsTest
+class ListRandomTest : public ListTest
 {
 protected:
     std::mt19937 random{12345};
 
     int anyRow()
     {
-        return rows->rowCount() == 0 ? -1 : std::uniform_int_distribution<int>(0, rows->rowCount() - 1)(random);
+        return list->rowCount() == 0 ? -1 : std::uniform_int_distribution<int>(0, list->rowCount() - 1)(random);
     }
     int rowOfKind(RowKind kind)
     {
         std::vector<int> found;
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            if (rows->kind(i) == kind)
+        for (int i = 0; i < list->rowCount(); ++i) {
+            if (list->kind(i) == kind)
                 found.push_back(i);
         }
         return found.empty() ? -1 : found[std::uniform_int_distribution<std::size_t>(0, found.size() - 1)(random)];
@@ -73,22 +73,22 @@ protected:
         double sum = 0.0;
         bool anyTicked = false;
         std::vector<std::string> seen;
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            const GearRecord& r = rows->record(i);
+        for (int i = 0; i < list->rowCount(); ++i) {
+            const GearRecord& r = list->record(i);
             // The category rule, looking at every row above.
             const std::string category(fieldText(r.category));
             bool above = false;
             for (const std::string& s : seen)
                 above = above || equalsNoCase(s, category);
             seen.push_back(category);
-            if (!rows->otherSort()) {
-                ASSERT_EQ(rows->cellText(i, 0), above ? "" : category) << "row " << i;
+            if (!list->otherSort()) {
+                ASSERT_EQ(list->cellText(i, 0), above ? "" : category) << "row " << i;
             }
-            if (rows->kind(i) == RowKind::Member) {
-                ASSERT_TRUE(rows->isChecked(i));
+            if (list->kind(i) == RowKind::Member) {
+                ASSERT_TRUE(list->isChecked(i));
                 continue;
             }
-            if (rows->kind(i) == RowKind::Group) {
+            if (list->kind(i) == RowKind::Group) {
                 ASSERT_EQ(fieldText(r.groupWeight), formatFixed(static_cast<double>(groupSum(r)), 2));
                 // An expanded group is followed by exactly its members, in walk order.
                 std::vector<const GearRecord*> members;
@@ -96,31 +96,31 @@ protected:
                 if (r.expanded) {
                     for (std::size_t k = 0; k < members.size(); ++k) {
                         const int memberRow = i + 1 + static_cast<int>(k);
-                        ASSERT_LT(memberRow, rows->rowCount());
-                        ASSERT_EQ(rows->kind(memberRow), RowKind::Member);
-                        ASSERT_TRUE(rows->record(memberRow) == *members[k]);
-                        ASSERT_EQ(rows->record(memberRow).parent, &r);
+                        ASSERT_LT(memberRow, list->rowCount());
+                        ASSERT_EQ(list->kind(memberRow), RowKind::Member);
+                        ASSERT_TRUE(list->record(memberRow) == *members[k]);
+                        ASSERT_EQ(list->record(memberRow).parent, &r);
                     }
                 }
                 const int next = i + 1 + (r.expanded ? static_cast<int>(members.size()) : 0);
-                if (next < rows->rowCount()) {
-                    ASSERT_NE(rows->kind(next), RowKind::Member) << "stray member row at " << next;
+                if (next < list->rowCount()) {
+                    ASSERT_NE(list->kind(next), RowKind::Member) << "stray member row at " << next;
                 }
             }
-            if (rows->isChecked(i)) {
+            if (list->isChecked(i)) {
                 anyTicked = true;
-                sum += readWeight(rows->kind(i) == RowKind::Group ? fieldText(r.groupWeight) : fieldText(r.weight));
+                sum += readWeight(list->kind(i) == RowKind::Group ? fieldText(r.groupWeight) : fieldText(r.weight));
             }
         }
-        ASSERT_EQ(rows->selectedTotal(), static_cast<float>(sum));
+        ASSERT_EQ(list->selectedTotal(), static_cast<float>(sum));
         if (!anyTicked) {
-            ASSERT_EQ(rows->selectedTotal(), 0.0f);
+            ASSERT_EQ(list->selectedTotal(), 0.0f);
         }
-        ASSERT_EQ(rows->buttons().clearSelected, static_cast<double>(static_cast<float>(sum)) >= 0.00001);
+        ASSERT_EQ(buttons().clearSelected, static_cast<double>(static_cast<float>(sum)) >= 0.00001);
     }
 };
 
-TEST_F(RowsRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
+TEST_F(ListRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
 {
     for (int round = 0; round < 30; ++round) {
         std::vector<GearRecord> records(std::uniform_int_distribution<int>(0, 60)(random));
@@ -139,24 +139,25 @@ TEST_F(RowsRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
             plainTags.insert(plainTags.begin() + static_cast<std::ptrdiff_t>(at), std::to_string(i));
         }
         folder.write("GearData.dat", formatDataFile({"Tent"}, pointers));
-        rows->loadWorkingFile();
-        ASSERT_EQ(rows->rowCount(), static_cast<int>(records.size()));
-        for (int i = 0; i < rows->rowCount(); ++i)
-            ASSERT_EQ(fieldText(rows->record(i).notes), plainTags[i]) << "round " << round << " row " << i;
+        document->loadWorkingFile();
+        ASSERT_EQ(list->rowCount(), static_cast<int>(records.size()));
+        for (int i = 0; i < list->rowCount(); ++i)
+            ASSERT_EQ(fieldText(list->record(i).notes), plainTags[i]) << "round " << round << " row " << i;
     }
 }
 
-TEST_F(RowsRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
+TEST_F(ListRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
 {
-    rows->addColumn("Where", FormatLeft);
-    rows->addColumn("Why", FormatRight);
+    list->addColumn("Where", FormatLeft);
+    list->addColumn("Why", FormatRight);
     int groups = 0;
     for (int step = 0; step < 3000; ++step) {
         // Adding outweighs deleting so the list grows; a hide mode soon goes off again.
         static const std::vector<double> weights = {14, 10, 8, 3, 10, 6, 3, 5, 4, 2, 5, 2, 2, 2, 2, 2, 3, 2, 8, 2};
         int operation = std::discrete_distribution<int>(weights.begin(), weights.end())(random);
-        if ((rows->hideNonSelected() || rows->hideSelected()) && std::uniform_int_distribution<int>(0, 1)(random))
-            operation = rows->hideNonSelected() ? 14 : 15;
+        if ((document->hideNonSelected() || document->hideSelected()) &&
+            std::uniform_int_distribution<int>(0, 1)(random))
+            operation = document->hideNonSelected() ? 14 : 15;
         std::string name = "step " + std::to_string(step) + " op " + std::to_string(operation);
         switch (operation) {
         case 0:
@@ -166,39 +167,39 @@ TEST_F(RowsRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
             entry.item = pick(random, itemPool);
             entry.unitWeight = pick(random, weightPool);
             entry.multiplier = std::to_string(std::uniform_int_distribution<int>(0, 3)(random));
-            for (int c = 0; c < static_cast<int>(rows->settings().userColumns.size()); ++c)
+            for (int c = 0; c < static_cast<int>(document->settings().userColumns.size()); ++c)
                 entry.columnTexts.push_back(pick(random, itemPool));
-            rows->addItem(entry, operation == 0 ? AddSource::Command : AddSource::EditorButton);
+            list->addItem(entry, operation == 0 ? AddSource::Command : AddSource::EditorButton);
             break;
         }
         case 2:
         case 3:
             if (const int row = anyRow(); row >= 0)
-                rows->setChecked(row, operation == 2);
+                list->setChecked(row, operation == 2);
             break;
         case 4: {
             const int source = rowOfKind(RowKind::Item);
             const int target = anyRow();
             if (source < 0)
                 break;
-            const DropReply reply = rows->dropOnRow(source, target);
+            const DropReply reply = list->dropOnRow(source, target);
             if (std::holds_alternative<CreateGroupRequest>(reply))
-                rows->createGroup(source, target, "G" + std::to_string(++groups), "notes");
+                list->createGroup(source, target, "G" + std::to_string(++groups), "notes");
             break;
         }
         case 5:
-            rows->toggleGroup(rowOfKind(RowKind::Group));
+            list->toggleGroup(rowOfKind(RowKind::Group));
             break;
         case 6:
-            rows->setAllGroups(std::uniform_int_distribution<int>(0, 1)(random) == 1);
+            list->setAllGroups(std::uniform_int_distribution<int>(0, 1)(random) == 1);
             break;
         case 7:
             if (const int row = rowOfKind(RowKind::Member); row >= 0)
-                rows->removeFromGroup(row);
+                list->removeFromGroup(row);
             break;
         case 8:
             if (const int row = anyRow(); row >= 0)
-                rows->deleteRows({row});
+                list->deleteRows({row});
             break;
         case 9: {
             std::vector<int> several;
@@ -206,53 +207,53 @@ TEST_F(RowsRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
                 if (const int row = anyRow(); row >= 0)
                     several.push_back(row);
             }
-            rows->deleteRows(several);
+            list->deleteRows(several);
             break;
         }
         case 10:
-            rows->sortByColumn(std::uniform_int_distribution<int>(0, rows->columnCount() - 1)(random));
+            list->sortByColumn(std::uniform_int_distribution<int>(0, list->columnCount() - 1)(random));
             break;
         case 11:
-            rows->renameCategory(pick(random, categoryPool), pick(random, categoryPool));
+            list->renameCategory(pick(random, categoryPool), pick(random, categoryPool));
             break;
         case 12:
-            if (!rows->settings().userColumns.empty() && std::uniform_int_distribution<int>(0, 3)(random) == 0)
-                rows->deleteColumns({0});
+            if (!document->settings().userColumns.empty() && std::uniform_int_distribution<int>(0, 3)(random) == 0)
+                list->deleteColumns({0});
             else
-                rows->addColumn("C" + std::to_string(step), FormatCenter);
+                list->addColumn("C" + std::to_string(step), FormatCenter);
             break;
         case 13:
-            rows->convert();
+            list->convert();
             break;
         case 14:
-            rows->setHideNonSelected(!rows->hideNonSelected());
+            document->setHideNonSelected(!document->hideNonSelected());
             break;
         case 15:
-            rows->setHideSelected(!rows->hideSelected());
+            document->setHideSelected(!document->hideSelected());
             break;
         case 16:
-            if (!rows->hideNonSelected() && !rows->hideSelected()) {
-                ASSERT_TRUE(rows->write().messages.empty());
-                rows->loadWorkingFile();
+            if (!document->hideNonSelected() && !document->hideSelected()) {
+                ASSERT_TRUE(document->write().messages.empty());
+                document->loadWorkingFile();
             }
             break;
         case 17:
-            rows->selectAll();
+            list->selectAll();
             break;
         case 18: {
             const int row = anyRow();
-            if (row < 0 || rows->kind(row) == RowKind::Group)
+            if (row < 0 || list->kind(row) == RowKind::Group)
                 break;
-            auto setup = rows->modifySetup({row});
+            auto setup = list->modifySetup({row});
             if (auto* editor = std::get_if<ItemEditorSetup>(&setup)) {
                 editor->entry.unitWeight = pick(random, weightPool);
                 editor->entry.category = pick(random, categoryPool);
-                rows->modifyItem(row, editor->entry);
+                list->modifyItem(row, editor->entry);
             }
             break;
         }
         case 19:
-            rows->clearSelected();
+            list->clearSelected();
             break;
         }
         checkInvariants(name);

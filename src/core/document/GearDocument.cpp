@@ -1,0 +1,258 @@
+#include "core/document/GearDocument.h"
+
+#include "core/files/DataFile.h"
+#include "core/settings/SettingsStore.h"
+
+namespace fs = std::filesystem;
+
+namespace cairnly {
+
+GearDocument::GearDocument(fs::path workingDirectory, fs::path currentDataFile, Settings settings)
+    : workingFolder(std::move(workingDirectory)), dataFile(std::move(currentDataFile)),
+      settingsPath(workingFolder / workingSettingsFileName), storedSettings(std::move(settings))
+{
+    gearList.setDisplayLock(&displayLock);
+    gearList.loadColumns(storedSettings);
+    gearList.setChangeListener([this] { statesChanged(); });
+}
+
+void GearDocument::setStatesListener(std::function<void()> listener)
+{
+    statesListener = std::move(listener);
+}
+
+void GearDocument::statesChanged()
+{
+    if (statesListener)
+        statesListener();
+}
+
+Settings GearDocument::settings() const
+{
+    Settings settings = storedSettings;
+    gearList.storeColumns(settings);
+    return settings;
+}
+
+fs::path GearDocument::workingDataFile() const
+{
+    return workingFolder / workingDataFileName;
+}
+
+fs::path GearDocument::applicationSettingsFile() const
+{
+    return workingFolder / appSettingsFileName;
+}
+
+std::string GearDocument::cellText(int row, int column) const
+{
+    DisplayLock::Hold hold(displayLock);
+    return gearList.cellText(row, column);
+}
+
+ColorValue GearDocument::cellColor(int row, int column) const
+{
+    if (column == 1 && gearList.kind(row) != RowKind::Item)
+        return storedSettings.groupColor;
+    return row % 2 == 0 ? storedSettings.altColor : storedSettings.backColor;
+}
+
+// --- Files ----------------------------------------------------------------------------------------
+
+// The reader's messages, and what its outcome means for a later write over the file, which the list
+// then stands for.
+std::vector<Message> GearDocument::guardAfterReading(const fs::path& file, const DataFileContents& contents)
+{
+    std::vector<Message> messages = contents.messages;
+    switch (contents.outcome) {
+    case DataFileContents::Outcome::Unreadable:
+        overwriteGuard.neverOverwrite(file, contents.readError);
+        break;
+    case DataFileContents::Outcome::Refused:
+        messages.push_back(overwriteGuard.keepBeforeOverwriting(file, std::nullopt));
+        break;
+    case DataFileContents::Outcome::Read:
+        if (contents.damaged)
+            messages.push_back(overwriteGuard.keepBeforeOverwriting(file, contents.records.size()));
+        else
+            overwriteGuard.readWhole(file);
+        break;
+    case DataFileContents::Outcome::Missing:
+        break;
+    }
+    return messages;
+}
+
+void GearDocument::applySettingsLayout()
+{
+    gearList.loadColumns(storedSettings);
+}
+
+std::vector<Message> GearDocument::loadWorkingFile()
+{
+    return readWorkingFile(gearList.hideModes());
+}
+
+std::vector<Message> GearDocument::readWorkingFile(HideModes modes)
+{
+    const fs::path file = workingDataFile();
+    DataFileContents contents = readDataFile(file);
+    std::vector<Message> messages = guardAfterReading(file, contents);
+    gearList.load(std::move(contents), modes);
+    return messages;
+}
+
+WriteReport GearDocument::write(const std::optional<fs::path>& target)
+{
+    WriteReport report;
+    auto fail = [&report](Message message) {
+        report.messages.push_back(std::move(message));
+        report.failed = true;
+    };
+    const fs::path appSettingsFile = applicationSettingsFile();
+    if (!pathToProfileText(dataFile))
+        report.messages.push_back(notice(unrecordablePathText(pathText(dataFile))));
+    if (const auto error = recordLastFile(appSettingsFile, dataFile))
+        fail(writeError(settingsWriteFailureText(appSettingsFile, *error)));
+    const fs::path file = target ? *target : workingDataFile();
+
+    gearList.storeColumns(storedSettings);
+    const fs::path settingsFile = settingsFileFor(file);
+    std::vector<std::string> unrecordedPaths;
+    const auto settingsError = saveSettings(settingsFile, storedSettings, &unrecordedPaths);
+    for (const std::string& path : unrecordedPaths)
+        report.messages.push_back(notice(unrecordablePathText(path)));
+    if (settingsError)
+        fail(writeError(settingsWriteFailureText(settingsFile, *settingsError)));
+
+    if (!overwriteGuard.beforeWrite(file, report.messages)) {
+        report.failed = true;
+        return report;
+    }
+    if (const auto error = writeDataFile(file, gearList.categories(), gearList.topLevelRecords())) {
+        fail(writeError(*error));
+        return report;
+    }
+    report.listWritten = true;
+    return report;
+}
+
+std::optional<Message> GearDocument::saveRefusal() const
+{
+    return gearList.changeRefusal("saving");
+}
+
+std::optional<Message> GearDocument::closeRefusal() const
+{
+    return gearList.changeRefusal("closing");
+}
+
+std::vector<Message> GearDocument::reloadFrom(const fs::path& file, DataFileContents contents)
+{
+    dataFile = file;
+    settingsPath = settingsFileFor(file);
+    std::vector<Message> messages;
+    if (loadSettings(settingsPath, storedSettings))
+        messages.push_back(unableToOpen(settingsPath));
+    gearList.loadColumns(storedSettings);
+    for (Message& message : guardAfterReading(file, contents))
+        messages.push_back(std::move(message));
+    gearList.load(std::move(contents), gearList.hideModes());
+    statesChanged();
+    return messages;
+}
+
+std::vector<Message> GearDocument::openFile(const fs::path& file)
+{
+    if (auto refused = gearList.changeRefusal("opening a file"))
+        return {*refused};
+    std::error_code ec;
+    if (!fs::exists(file, ec))
+        return {Message{pathText(file), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
+    DataFileContents contents = readDataFile(file);
+    if (contents.outcome == DataFileContents::Outcome::Missing)
+        return {Message{pathText(file), "File Does Not Exist!", MessageIcon::Exclamation, MessageButtons::Ok}};
+    if (contents.outcome != DataFileContents::Outcome::Read)
+        return contents.messages;
+    return reloadFrom(file, std::move(contents));
+}
+
+std::vector<Message> GearDocument::saveAs(const fs::path& file)
+{
+    if (auto refused = saveRefusal())
+        return {*refused};
+    const fs::path previous = dataFile;
+    dataFile = file;
+    WriteReport report = write(file);
+    if (!report.listWritten) {
+        dataFile = previous;
+        return std::move(report.messages);
+    }
+    for (Message& message : reloadFrom(file, readDataFile(file)))
+        report.messages.push_back(std::move(message));
+    return std::move(report.messages);
+}
+
+std::vector<Message> GearDocument::switchHideModes(HideModes modes)
+{
+    const HideModes before = gearList.hideModes();
+    if (modes == before)
+        return {};
+    std::vector<Message> messages;
+    // Turning the first mode on writes the whole list to the working file, which the modes read from.
+    if (!before.any()) {
+        WriteReport report = write();
+        messages = std::move(report.messages);
+        if (!report.listWritten)
+            return messages;
+    }
+    for (Message& message : readWorkingFile(modes))
+        messages.push_back(std::move(message));
+    return messages;
+}
+
+std::vector<Message> GearDocument::setHideNonSelected(bool on)
+{
+    HideModes modes = gearList.hideModes();
+    modes.nonSelected = on;
+    return switchHideModes(modes);
+}
+
+std::vector<Message> GearDocument::setHideSelected(bool on)
+{
+    HideModes modes = gearList.hideModes();
+    modes.selected = on;
+    return switchHideModes(modes);
+}
+
+// --- Settings -------------------------------------------------------------------------------------
+
+void GearDocument::setListColors(ColorValue background, ColorValue alternate, ColorValue group)
+{
+    storedSettings.backColor = background;
+    storedSettings.altColor = alternate;
+    storedSettings.groupColor = group;
+    statesChanged(); // every row and the empty area below them are drawn again
+}
+
+void GearDocument::setPrintOptions(bool totalEachCategory, bool showGrandTotal, bool printNotes)
+{
+    storedSettings.totalCategories = totalEachCategory;
+    storedSettings.showGrandTotal = showGrandTotal;
+    storedSettings.printNotes = printNotes;
+}
+
+void GearDocument::setPrintFont(const PrintFont& font)
+{
+    storedSettings.printFont = font.description;
+    storedSettings.printFontSize = font.size;
+    storedSettings.hasPrintFont = true;
+}
+
+void GearDocument::setExportSettings(const std::array<fs::path, 4>& paths, bool includeNotes)
+{
+    storedSettings.exportPaths = paths;
+    storedSettings.exportNotes = includeNotes;
+}
+
+} // namespace cairnly

@@ -1,0 +1,424 @@
+#include "core/list/GearList.h"
+
+#include "core/files/DataFile.h"
+#include "core/list/GearListChange.h"
+#include "core/list/ListMessages.h"
+#include "core/list/WeightUnits.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace cairnly {
+
+using namespace listmessages;
+
+GearList::GearList() : totalText(cairnly::totalLine(0.0f, false))
+{
+    layout = columnLayout(Settings{}, clientWidth);
+}
+
+GearList::~GearList() = default;
+
+void GearList::setObserver(GearListObserver* newObserver)
+{
+    observer = newObserver;
+}
+
+void GearList::setChangeListener(std::function<void()> listener)
+{
+    changeListener = std::move(listener);
+}
+
+void GearList::setDisplayLock(DisplayLock* lock)
+{
+    displayLock = lock;
+}
+
+// --- Reading --------------------------------------------------------------------------------------
+
+RowKind GearList::kind(int row) const
+{
+    const GearRecord& r = *rows[row].record;
+    if (r.isGroup())
+        return RowKind::Group;
+    return r.isMember ? RowKind::Member : RowKind::Item;
+}
+
+bool GearList::isChecked(int row) const
+{
+    return isMemberRow(row) || rows[row].checked;
+}
+
+const GearRecord& GearList::record(int row) const
+{
+    return *rows[row].record;
+}
+
+bool GearList::showsCategory(int row) const
+{
+    if (categoryRuleStale) {
+        firstRowOfCategoryKey.assign(categoryKeys.size(), -1);
+        for (int i = 0; i < rowCount(); ++i) {
+            int& first = firstRowOfCategoryKey[static_cast<std::size_t>(rows[i].categoryKey)];
+            if (first < 0)
+                first = i;
+        }
+        categoryRuleStale = false;
+    }
+    return firstRowOfCategoryKey[static_cast<std::size_t>(rows[row].categoryKey)] == row;
+}
+
+std::string GearList::cellText(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    const GearRecord& r = *rows[row].record;
+    switch (column) {
+    case 0:
+        return sortedByOther || showsCategory(row) ? std::string(fieldText(r.category)) : std::string();
+    case 1:
+        if (r.isGroup())
+            return std::string(r.expanded ? fieldText(r.expandedLabel) : fieldText(r.collapsedLabel));
+        return std::string(fieldText(r.item));
+    case 2:
+        return std::string(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+    case 3:
+        return std::string(fieldText(r.notes));
+    default: {
+        const std::string* text = r.columnTexts ? r.columnTexts->get(column - 3) : nullptr;
+        return text ? *text : std::string();
+    }
+    }
+}
+
+std::vector<std::string> GearList::columnHeadings() const
+{
+    std::vector<std::string> headings;
+    for (const UserColumn& column : columnDefinitions)
+        headings.push_back(column.heading);
+    return headings;
+}
+
+uint8_t GearList::sortDirection(int column) const
+{
+    return column >= 0 && column < columnWidthSlots ? sortDirections[column] : 0;
+}
+
+bool GearList::anyUnticked() const
+{
+    for (int i = 0; i < rowCount(); ++i) {
+        if (!isChecked(i))
+            return true;
+    }
+    return false;
+}
+
+bool GearList::anyGroup() const
+{
+    return std::any_of(rows.begin(), rows.end(), [](const Row& row) { return row.record->isGroup(); });
+}
+
+std::vector<const GearRecord*> GearList::topLevelRecords() const
+{
+    std::vector<const GearRecord*> topLevel;
+    topLevel.reserve(rows.size());
+    for (const Row& row : rows) {
+        if (row.record->isMember)
+            continue;
+        row.record->checked = row.checked ? 1 : 0;
+        topLevel.push_back(row.record.get());
+    }
+    return topLevel;
+}
+
+std::optional<Message> GearList::changeRefusal(const char* action) const
+{
+    if (hidden.nonSelected)
+        return important(std::string("Please uncheck the \"Hide Non-Selected Items\" checkbox before ") + action);
+    if (hidden.selected)
+        return important(std::string("Please select the \"Show Selected\" menu item before ") + action);
+    return std::nullopt;
+}
+
+// --- The changing functions -----------------------------------------------------------------------
+
+GearList::Row GearList::makeRow(std::unique_ptr<GearRecord> record, bool checked)
+{
+    Row row;
+    const GearRecord& r = *record;
+    row.weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+    row.categoryKey = categoryKeyOf(fieldText(r.category));
+    row.checked = checked;
+    row.record = std::move(record);
+    return row;
+}
+
+int GearList::categoryKeyOf(std::string_view category)
+{
+    const auto [entry, added] = categoryKeys.try_emplace(foldText(category), static_cast<int>(categoryKeys.size()));
+    return entry->second;
+}
+
+void GearList::notifyChanged(int first, int last)
+{
+    if (observer && !resetting && first <= last && first < rowCount())
+        observer->rowsChanged(first, std::min(last, rowCount() - 1));
+}
+
+void GearList::insertRows(int position, std::vector<Row> newRows)
+{
+    if (newRows.empty())
+        return;
+    const int count = static_cast<int>(newRows.size());
+    const bool notify = observer && !resetting;
+    if (notify)
+        observer->rowsAboutToBeInserted(position, position + count - 1);
+    rows.insert(rows.begin() + position, std::make_move_iterator(newRows.begin()),
+                std::make_move_iterator(newRows.end()));
+    categoryRuleStale = true;
+    if (notify)
+        observer->rowsInserted();
+    // The rows below change colour, and one of them may stop or start showing its category.
+    notifyChanged(position + count, rowCount() - 1);
+}
+
+std::vector<GearList::Row> GearList::takeRows(int first, int count)
+{
+    if (count <= 0)
+        return {};
+    const bool notify = observer && !resetting;
+    if (notify)
+        observer->rowsAboutToBeRemoved(first, first + count - 1);
+    std::vector<Row> taken(std::make_move_iterator(rows.begin() + first),
+                           std::make_move_iterator(rows.begin() + first + count));
+    rows.erase(rows.begin() + first, rows.begin() + first + count);
+    categoryRuleStale = true;
+    if (notify)
+        observer->rowsRemoved();
+    notifyChanged(first, rowCount() - 1);
+    return taken;
+}
+
+void GearList::replaceRecord(int row, std::unique_ptr<GearRecord> record)
+{
+    const int oldKey = rows[row].categoryKey;
+    const GearRecord* old = rows[row].record.get();
+    GearRecord* replacement = record.get();
+    // The member rows shown under a group belong to its new record now.
+    for (int i = row + 1; i < rowCount() && rows[i].record->isMember && rows[i].record->parent == old; ++i)
+        rows[i].record->parent = replacement;
+    rows[row] = makeRow(std::move(record), rows[row].checked);
+    if (rows[row].categoryKey != oldKey) {
+        categoryRuleStale = true;
+        notifyChanged(row, rowCount() - 1);
+    } else {
+        notifyChanged(row, row);
+    }
+}
+
+void GearList::rebuildRows(const std::vector<int>& sources, std::vector<Row> added)
+{
+    const bool notify = observer && !resetting;
+    if (notify)
+        observer->aboutToReset();
+    std::vector<Row> rebuilt;
+    rebuilt.reserve(sources.size());
+    std::size_t next = 0;
+    for (const int source : sources)
+        rebuilt.push_back(source >= 0 ? std::move(rows[static_cast<std::size_t>(source)]) : std::move(added[next++]));
+    rows = std::move(rebuilt);
+    categoryRuleStale = true;
+    if (notify)
+        observer->reset();
+}
+
+void GearList::setRowChecked(int row, bool checked)
+{
+    rows[row].checked = checked;
+    notifyChanged(row, row);
+}
+
+std::vector<char> GearList::setTicks(std::vector<char> ticks)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool checked = ticks[i] != 0;
+        ticks[i] = rows[i].checked ? 1 : 0;
+        rows[i].checked = checked;
+    }
+    notifyChanged(0, rowCount() - 1);
+    return ticks;
+}
+
+void GearList::setExpanded(int groupRow, bool expanded)
+{
+    rows[groupRow].record->expanded = expanded ? 1 : 0;
+    notifyChanged(groupRow, groupRow);
+}
+
+// --- Totals -----------------------------------------------------------------------------------------
+
+void GearList::updateTotal(bool rewriteLine)
+{
+    // Summed afresh in double and kept in single precision: the total is the sum of the ticked rows
+    // whatever their order, never drifts, and is exactly 0 when nothing is ticked.
+    double exact = 0.0;
+    for (const Row& row : rows) {
+        if (row.checked && !row.record->isMember)
+            exact += row.weight;
+    }
+    const auto sum = static_cast<float>(exact);
+    const bool changed = sum != total || std::signbit(sum) != std::signbit(total);
+    total = sum;
+    if (changed || rewriteLine)
+        totalText = cairnly::totalLine(total, inGrams);
+}
+
+// --- Loading and the columns' layout --------------------------------------------------------------
+
+void GearList::loadColumns(const Settings& settings)
+{
+    Change change(*this, Change::Reset);
+    inGrams = settings.metric;
+    columnDefinitions = settings.userColumns;
+    layout = columnLayout(settings, clientWidth);
+}
+
+void GearList::storeColumns(Settings& settings) const
+{
+    settings.metric = inGrams;
+    settings.userColumns = columnDefinitions;
+    for (std::size_t i = 0; i < layout.columns.size() && i < columnWidthSlots; ++i)
+        settings.columnWidths[i] = layout.columns[i].width;
+    if (layout.order.empty()) {
+        std::vector<int32_t> identity(layout.columns.size());
+        std::iota(identity.begin(), identity.end(), 0);
+        settings.columnOrder = identity;
+    } else {
+        settings.columnOrder = std::vector<int32_t>(layout.order.begin(), layout.order.end());
+    }
+}
+
+void GearList::load(DataFileContents contents, HideModes modes)
+{
+    Change change(*this, Change::Reset);
+    hidden = modes;
+    categoryList = std::move(contents.categories);
+    groupNameList = std::move(contents.groupNames);
+
+    struct Loaded
+    {
+        std::string category;
+        std::string item;
+        std::unique_ptr<GearRecord> record;
+    };
+    std::vector<Loaded> loaded;
+    loaded.reserve(contents.records.size());
+    for (auto& record : contents.records) {
+        if ((modes.nonSelected && !record->checked) || (modes.selected && record->checked) ||
+            (modes.any() && record->isMember))
+            continue;
+        // A top-level record is never a member row, and groups start collapsed.
+        record->isMember = 0;
+        record->expanded = 0;
+        if (record->isGroup())
+            updateGroupWeight(*record);
+        loaded.push_back({foldText(fieldText(record->category)), foldText(fieldText(record->item)), std::move(record)});
+    }
+    // Inserting one record after another in category and item order places a record before the equal
+    // ones already there: the same as a stable sort of the records in reverse file order.
+    std::reverse(loaded.begin(), loaded.end());
+    std::stable_sort(loaded.begin(), loaded.end(), [](const Loaded& a, const Loaded& b) {
+        if (const int c = a.category.compare(b.category))
+            return c < 0;
+        return a.item < b.item;
+    });
+    // Every row is new, so the numbering can start afresh.
+    rows.clear();
+    categoryKeys.clear();
+    rows.reserve(loaded.size());
+    for (Loaded& entry : loaded) {
+        const bool checked = entry.record->checked != 0;
+        rows.push_back(makeRow(std::move(entry.record), checked));
+    }
+    categoryRuleStale = true;
+    modifyAfterSorting.reset();
+    updateTotal(true);
+}
+
+void GearList::setColumnWidth(int column, int width)
+{
+    if (column >= 0 && column < columnCount())
+        layout.columns[column].width = std::clamp(width, 0, 10000);
+}
+
+void GearList::setColumnOrder(const std::vector<int>& order)
+{
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < static_cast<int>(sorted.size()); ++i) {
+        if (sorted[i] != i)
+            return;
+    }
+    if (static_cast<int>(order.size()) == columnCount())
+        layout.order = order;
+}
+
+void GearList::widenColumns(int dx)
+{
+    if (columnCount() == 0)
+        return;
+    const int step = dx / columnCount();
+    for (ListColumn& column : layout.columns)
+        column.width = std::clamp(column.width + step, 0, 10000);
+}
+
+// --- Ticks ----------------------------------------------------------------------------------------
+
+std::optional<Message> GearList::setChecked(int row, bool checked)
+{
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    if (auto refused = changeRefusal()) {
+        notifyChanged(row, row); // the box shows its old state again
+        return refused;
+    }
+    if (isChecked(row) == checked) {
+        notifyChanged(row, row);
+        return std::nullopt;
+    }
+    Change change(*this);
+    // A member row's box carries no weight and always shows checked again; but every change of a tick
+    // writes the total line afresh, in the normal format.
+    if (isMemberRow(row))
+        notifyChanged(row, row);
+    else
+        setRowChecked(row, checked);
+    updateTotal(true);
+    return std::nullopt;
+}
+
+std::optional<Message> GearList::setAllChecked(bool checked)
+{
+    if (auto refused = changeRefusal())
+        return refused;
+    Change change(*this);
+    std::vector<char> ticks(rows.size(), checked ? 1 : 0);
+    setTicks(std::move(ticks));
+    updateTotal();
+    return std::nullopt;
+}
+
+std::optional<Message> GearList::selectAll()
+{
+    return setAllChecked(true);
+}
+
+std::optional<Message> GearList::clearSelected()
+{
+    return setAllChecked(false);
+}
+
+} // namespace cairnly
