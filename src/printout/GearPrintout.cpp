@@ -2,8 +2,8 @@
 
 #include "core/model/GearRecord.h"
 #include "core/model/Message.h"
-#include "core/text/Cp1252.h"
 #include "printout/FontDescription.h"
+#include "printout/QtText.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -15,15 +15,6 @@
 
 using cairnly::PlacedText;
 using cairnly::PrintLayout;
-
-namespace {
-
-QString fromCp1252(std::string_view text)
-{
-    return QString::fromStdString(cairnly::toUtf8(text));
-}
-
-} // namespace
 
 GearPrintout::GearPrintout(std::vector<cairnly::ReportRow> rows, const cairnly::Settings& settings)
     : rows(std::move(rows)), options(cairnly::printOptions(settings)), description(settings.printFont),

@@ -162,29 +162,6 @@ TEST(GearRecord, ACopiedGroupOwnsCopiesOfItsMembersInTheSameOrder)
     EXPECT_EQ(fieldText(group.members->get(1)->item), "Pot");
 }
 
-TEST(GearRecord, AssignWithListsAppendsAndAssignFieldsLeavesTheTexts)
-{
-    auto source = itemRecord("Tent", "Fly", "10");
-    addText(*source, "a");
-    addText(*source, "b");
-
-    GearRecord target;
-    target.assignWithLists(*source);
-    EXPECT_EQ(fieldText(target.item), "Fly");
-    ASSERT_EQ(target.columnTexts->count(), 2);
-    EXPECT_EQ(*target.columnTexts->get(1), "a");
-    EXPECT_EQ(target.members, nullptr);
-
-    GearRecord fieldsOnly;
-    addText(fieldsOnly, "kept");
-    fieldsOnly.members = std::make_unique<OwningList<GearRecord>>();
-    fieldsOnly.assignFields(*source);
-    EXPECT_EQ(fieldText(fieldsOnly.category), "Tent");
-    EXPECT_EQ(fieldsOnly.members, nullptr); // the source has no member list
-    ASSERT_EQ(fieldsOnly.columnTexts->count(), 1);
-    EXPECT_EQ(*fieldsOnly.columnTexts->get(1), "kept");
-}
-
 TEST(GearRecord, WeightIsUnitWeightTimesMultiplier)
 {
     GearRecord r;

@@ -77,7 +77,6 @@ TEST(SettingsStore, NamesTheSettingsFileAfterTheDataFile)
     EXPECT_EQ(settingsFileFor("/a/trip.txt"), "/a/trip.ini");
     EXPECT_EQ(settingsFileFor("/a/trip"), "/a/trip.ini");
     EXPECT_EQ(settingsFileFor("/a.b/trip.v2.dat"), "/a.b/trip.v2.ini");
-    EXPECT_EQ(dataFileFor("/a/GearData.ini"), "/a/GearData.dat");
 }
 
 TEST(SettingsStore, SavesEveryKeyInTheOrderOfTheTable)

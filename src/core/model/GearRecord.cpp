@@ -79,12 +79,6 @@ void GearRecord::copyFields(const GearRecord& source)
     parent = source.parent;
 }
 
-void GearRecord::assignWithLists(const GearRecord& source)
-{
-    copyFields(source);
-    appendListsOf(source);
-}
-
 void GearRecord::appendListsOf(const GearRecord& source)
 {
     if (source.members) {
@@ -97,16 +91,6 @@ void GearRecord::appendListsOf(const GearRecord& source)
             columnTexts = std::make_unique<OwningList<std::string>>();
         appendCopies(*columnTexts, *source.columnTexts,
                      [](const std::string& text) { return std::make_unique<std::string>(text); });
-    }
-}
-
-void GearRecord::assignFields(const GearRecord& source)
-{
-    copyFields(source);
-    members.reset();
-    if (source.members) {
-        members = std::make_unique<OwningList<GearRecord>>();
-        appendMemberCopies(*members, *source.members, this);
     }
 }
 

@@ -37,13 +37,6 @@ struct GearRecord
     GearRecord(const GearRecord& source);
     GearRecord& operator=(const GearRecord&) = delete;
 
-    // Copies the fields and adds copies of the source's members and texts to this record's lists,
-    // creating a list when this record has none, in the source's order.
-    void assignWithLists(const GearRecord& source);
-    // Copies the fields; the member list becomes copies of the source's members (none when the source
-    // has no member list); the column texts stay as they are.
-    void assignFields(const GearRecord& source);
-
     // category, item, unitWeight, weight, notes, groupWeight, checked and parent take part; nothing else.
     bool operator==(const GearRecord& other) const;
     // By the number in weight, in single precision.

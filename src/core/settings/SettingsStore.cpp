@@ -91,12 +91,6 @@ std::filesystem::path settingsFileFor(const std::filesystem::path& dataFile)
     return settingsFile.replace_extension(".ini");
 }
 
-std::filesystem::path dataFileFor(const std::filesystem::path& settingsFile)
-{
-    std::filesystem::path dataFile = settingsFile;
-    return dataFile.replace_extension(".dat");
-}
-
 std::array<uint8_t, logFontSize> logFontBytes(const LogFont& font)
 {
     std::vector<uint8_t> bytes;

@@ -57,8 +57,6 @@ inline constexpr int standardPixelsPerInch = 96;
 
 // The data file's path with its extension replaced by ".ini" (".ini" appended to a name without one).
 std::filesystem::path settingsFileFor(const std::filesystem::path& dataFile);
-// The settings file's path with its extension replaced by ".dat".
-std::filesystem::path dataFileFor(const std::filesystem::path& settingsFile);
 
 // Whole little-endian 32-bit integers of the bytes, and back.
 std::vector<int32_t> littleEndianInt32s(std::span<const uint8_t> bytes);

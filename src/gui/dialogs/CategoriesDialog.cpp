@@ -17,12 +17,12 @@ namespace {
 // The longest category name the data file keeps.
 constexpr int categoryCapacity = 20;
 
-QPushButton* button(const char* text, const char* objectName, QWidget* parent)
+// The list's buttons leave Enter to OK.
+QPushButton* listButton(const QString& text, const char* objectName, QWidget* parent)
 {
-    auto* pushButton = new QPushButton(QString::fromLatin1(text), parent);
-    pushButton->setObjectName(QString::fromLatin1(objectName));
-    pushButton->setAutoDefault(false);
-    return pushButton;
+    QPushButton* button = namedButton(text, objectName, parent);
+    button->setAutoDefault(false);
+    return button;
 }
 
 } // namespace
@@ -40,9 +40,9 @@ CategoriesDialog::CategoriesDialog(const Fields& initial, Hooks dialogHooks, Pro
     categoryBox->setObjectName(QStringLiteral("categoryComboBox"));
     categoryBox->setEditable(false);
     label->setBuddy(categoryBox);
-    addButton = button("&Add...", "addButton", this);
-    deleteButton = button("&Delete", "deleteButton", this);
-    renameButton = button("&Rename...", "renameButton", this);
+    addButton = listButton(tr("&Add..."), "addButton", this);
+    deleteButton = listButton(tr("&Delete"), "deleteButton", this);
+    renameButton = listButton(tr("&Rename..."), "renameButton", this);
 
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(label);

@@ -1,5 +1,6 @@
 #include "gui/dialogs/ItemEditorDialog.h"
 
+#include "core/list/ListMessages.h"
 #include "gui/support/DialogLayout.h"
 #include "gui/support/Prompts.h"
 #include "gui/support/Text.h"
@@ -21,13 +22,6 @@ using cairnly::ItemEntry;
 using cairnly::Message;
 
 namespace {
-
-QPushButton* button(const char* text, const char* objectName, QWidget* parent)
-{
-    auto* pushButton = new QPushButton(QString::fromLatin1(text), parent);
-    pushButton->setObjectName(QString::fromLatin1(objectName));
-    return pushButton;
-}
 
 // Short fields such as the weight get room for their own characters, not the whole row.
 void fitToCharacters(QLineEdit* edit, int characters)
@@ -67,7 +61,7 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     itemEdit = cp1252Edit("itemEdit", 40, this);
     weightEdit = cp1252Edit("weightEdit", 9, this);
     fitToCharacters(weightEdit, 10);
-    convertButton = button("", "convertButton", this);
+    convertButton = namedButton(QString(), "convertButton", this);
     multiplierEdit = cp1252Edit("multiplierEdit", 4, this);
     fitToCharacters(multiplierEdit, 5);
     notesEdit = cp1252Edit("notesEdit", 50, this);
@@ -85,10 +79,9 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     columnList->setFixedHeight(columnList->fontMetrics().height() * 5 + 2 * columnList->frameWidth() + 8);
     columnTextEdit = cp1252Edit("columnTextEdit", 50, this);
 
-    addButton = button("Add", "addButton", this);
-    cancelButton = button("Cancel", "cancelButton", this);
-    okButton = button("OK", "okButton", this);
-    okButton->setDefault(true);
+    addButton = namedButton(tr("Add"), "addButton", this);
+    okButton = ::okButton(*this, false);
+    cancelButton = ::cancelButton(*this, false);
 
     auto* weightRow = new QHBoxLayout;
     weightRow->addWidget(weightEdit);
@@ -139,8 +132,6 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     QWidget::setTabOrder(cancelButton, okButton);
 
     connect(addButton, &QPushButton::clicked, this, &ItemEditorDialog::addClicked);
-    connect(okButton, &QPushButton::clicked, this, &ItemEditorDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(convertButton, &QPushButton::clicked, this, &ItemEditorDialog::convertClicked);
     connect(columnList, &QListWidget::itemSelectionChanged, this, &ItemEditorDialog::showSelectedColumn);
 
@@ -272,8 +263,7 @@ void ItemEditorDialog::convertClicked()
         return;
     const auto converted = hooks.converter->click(toCp1252(weightEdit->text()), hooks.metric);
     if (!converted) {
-        prompts.show(this, Message{"Weight too large. Please enter a smaller weight or quantity.", "Oops!",
-                                   cairnly::MessageIcon::Exclamation, cairnly::MessageButtons::Ok});
+        prompts.show(this, cairnly::listmessages::weightTooLarge());
         return;
     }
     weightEdit->setText(fromCp1252(converted->field));

@@ -6,6 +6,13 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+QPushButton* namedButton(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
 QPushButton* okButton(QDialog& dialog, bool withGlyph)
 {
     auto* ok = new QPushButton(withGlyph ? cairnlyIcon("ok") : QIcon(), QStringLiteral("OK"), &dialog);

@@ -19,6 +19,8 @@ inline void fitToWidth(QWidget& dialog)
     dialog.resize(width, height > 0 ? height : dialog.sizeHint().height());
 }
 
+// A push button named for tests and the accessibility tree.
+QPushButton* namedButton(const QString& text, const char* objectName, QWidget* parent);
 // "OK": the default button, accepting the dialog; named okButton. With its glyph where the dialog's
 // design gives it one.
 QPushButton* okButton(QDialog& dialog, bool withGlyph);
