@@ -1,5 +1,5 @@
 #include "core/reports/PrintLayout.h"
-#include "RecordSupport.h"
+#include "ReportRowsSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace cairnly;
+using namespace cairnly::testing;
 
 namespace {
 
@@ -29,43 +30,6 @@ const PrintOptions allOn{true, true, true};
 const PrintOptions allOff{false, false, false};
 const PrintOptions noNotes{true, true, false};
 
-// The rows of a list in list order, owning their records.
-class List
-{
-public:
-    std::vector<ReportRow> rows;
-
-    void item(const char* category, const char* item, const char* weight, const char* notes = "")
-    {
-        auto record = itemRecord(category, item, weight);
-        setFieldText(record->notes, notes);
-        rows.push_back({record.get(), RowKind::Item, false});
-        records.push_back(std::move(record));
-    }
-
-    // Members as {item, weight, notes}, in the order the group walks them; an expanded group's member rows
-    // follow it as the list shows them.
-    void group(const char* category, const std::vector<std::vector<const char*>>& members, bool expanded = false)
-    {
-        auto group = std::make_unique<GearRecord>();
-        setFieldText(group->category, category);
-        group->members = std::make_unique<OwningList<GearRecord>>();
-        for (auto m = members.rbegin(); m != members.rend(); ++m) {
-            auto member = itemRecord(category, (*m)[0], (*m)[1]);
-            setFieldText(member->notes, (*m)[2]);
-            member->isMember = 1;
-            group->members->add(std::move(member));
-        }
-        rows.push_back({group.get(), RowKind::Group, true});
-        if (expanded)
-            group->members->forEach([&](const GearRecord& m) { rows.push_back({&m, RowKind::Member, true}); });
-        records.push_back(std::move(group));
-    }
-
-private:
-    std::vector<std::unique_ptr<GearRecord>> records;
-};
-
 // The pages' body lines and footers as "line: text", runs of spaces shown as " | "; the title, heading
 // and rule are left out.
 std::string body(const PrintLayout& layout)
@@ -83,7 +47,7 @@ std::string body(const PrintLayout& layout)
     return out;
 }
 
-PrintLayout layOut(const List& list, const PrintOptions& options, int bodyLines = 8)
+PrintLayout layOut(const ReportList& list, const PrintOptions& options, int bodyLines = 8)
 {
     return layOutPrintout(list.rows, options, page(bodyLines), 10, measure);
 }
@@ -92,7 +56,7 @@ PrintLayout layOut(const List& list, const PrintOptions& options, int bodyLines 
 
 TEST(PrintLayout, PlacesEveryTextOfAPageExactly)
 {
-    List list;
+    ReportList list;
     list.item("Shelter", "Tent", "48.50", "Green fly");
     list.item("Shelter", "Stakes", "4.00");
     const PrintLayout layout = layOut(list, allOn, 12);
@@ -115,18 +79,18 @@ TEST(PrintLayout, PlacesEveryTextOfAPageExactly)
 
 TEST(PrintLayout, AnEmptyListPrintsOnePage)
 {
-    EXPECT_EQ(body(layOut(List(), allOn)), "====\n"
-                                           "6: *** Category Weight: | 0.00\n"
-                                           "7: -------------------------------------\n"
-                                           "8: Total Weight: | 0.00\n"
-                                           "21: - Page | 1 -\n");
-    EXPECT_EQ(body(layOut(List(), allOff)), "====\n"
-                                            "21: - Page | 1 -\n");
+    EXPECT_EQ(body(layOut(ReportList(), allOn)), "====\n"
+                                                 "6: *** Category Weight: | 0.00\n"
+                                                 "7: -------------------------------------\n"
+                                                 "8: Total Weight: | 0.00\n"
+                                                 "21: - Page | 1 -\n");
+    EXPECT_EQ(body(layOut(ReportList(), allOff)), "====\n"
+                                                  "21: - Page | 1 -\n");
 }
 
 TEST(PrintLayout, ACategoryGoingOnOverThePageGetsAWeightLineForItsPartOnEach)
 {
-    List list;
+    ReportList list;
     list.item("Cooking", "Pot", "4.6");
     list.item("Cooking", "Stove", "3.1");
     list.item("Shelter", "Tent", "48.5");
@@ -157,7 +121,7 @@ TEST(PrintLayout, ACategoryGoingOnOverThePageGetsAWeightLineForItsPartOnEach)
 // The list is printed once: a page that ends with the last row does not start the list again.
 TEST(PrintLayout, APageFullUpToTheLastRowLeavesOnlyTheClosingLinesForTheNext)
 {
-    List list;
+    ReportList list;
     for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h"})
         list.item("Food", item, "1");
     const std::string rows = "4: __Food | a | 1\n5: __ | b | 1\n6: __ | c | 1\n7: __ | d | 1\n"
@@ -176,7 +140,7 @@ TEST(PrintLayout, APageFullUpToTheLastRowLeavesOnlyTheClosingLinesForTheNext)
 // takes two lines, an empty note too. Member rows of an expanded group print nothing of their own.
 TEST(PrintLayout, AGroupAndTheClosingLinesGoOnOverThePageLineByLine)
 {
-    List list;
+    ReportList list;
     list.item("Shelter", "Tent", "48.5", "Green");
     list.group("Cooking",
                {{"Pot", "4.6", "Lid"}, {"Stove", "3.1", "Gas"}, {"Mug", "2.4", "Blue"}, {"Spork", "0.6", ""}}, true);
@@ -203,7 +167,7 @@ TEST(PrintLayout, AGroupAndTheClosingLinesGoOnOverThePageLineByLine)
                                          "6: Total Weight: | 59.20\n"
                                          "21: - Page | 3 -\n");
 
-    List filled;
+    ReportList filled;
     for (const char* item : {"a", "b", "c", "d"})
         filled.item("Food", item, "1");
     EXPECT_EQ(body(layOut(filled, noNotes)), "====\n"
@@ -220,7 +184,7 @@ TEST(PrintLayout, AGroupAndTheClosingLinesGoOnOverThePageLineByLine)
 // weight line: its weight joins the category printed last.
 TEST(PrintLayout, ASecondRunOfACategoryOnThePageJoinsTheRunningCategory)
 {
-    List list;
+    ReportList list;
     list.item("Shelter", "Tent", "48.5");
     list.item("Cooking", "Pot", "4.6");
     list.item("shelter", "Stakes", "0.5");
@@ -259,7 +223,7 @@ TEST(PrintLayout, TheFontShrinksUntilALineFits)
             asked.push_back(points);
             return FontMeasure{points, 0, c.widthAtTenPoints * points / 10};
         };
-        List list;
+        ReportList list;
         list.item("Food", "Bar", "1");
         const PrintLayout layout = layOutPrintout(list.rows, allOn, {c.pageWidth, 2000, 100}, c.points, measureWidth);
         EXPECT_EQ(layout.fontPoints, c.expectedPoints) << c.points << " points on " << c.pageWidth;
@@ -283,7 +247,7 @@ TEST(PrintLayout, OptionsComeFromTheSettingsFlags)
 // However short the page, each takes at least one row or closing line, so printing ends.
 TEST(PrintLayout, APageTooShortForAnyRowStillTakesOne)
 {
-    List list;
+    ReportList list;
     list.item("Food", "a", "1");
     list.item("Food", "b", "2");
     const PrintLayout layout = layOutPrintout(list.rows, noNotes, {456, 50, 100}, 10, measure);
