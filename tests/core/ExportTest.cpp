@@ -1,5 +1,6 @@
 // The four export writers, byte for byte, and the export run with its files, failures and mail.
 #include "GearRowsSupport.h"
+#include "ReportRowsSupport.h"
 #include "core/reports/ExportChoices.h"
 #include "core/reports/ExportWriters.h"
 #include "core/settings/ProfileFile.h"
@@ -183,6 +184,16 @@ TEST_F(ExportTest, OnlyCheckedItemsWithoutNotesWriteAnExpandedGroupOnce)
         "<category attribute=\"Cooking\">\r\n\t<Item>Stove</Item>\r\n\t<Weight>3.10</Weight>\r\n</category>\r\n"
         "<category attribute=\"Tent\">\r\n\t<Item>Fly</Item>\r\n\t<Weight>20.00</Weight>\r\n</category>\r\n"
         "</Backpacking_Gear></xml>\r\n");
+}
+
+// The category is an attribute value: a parser reads none with a bare "&" in it.
+TEST(Export, TheXmlCategoryAttributeIsEscapedToo)
+{
+    ReportList list;
+    list.item("Food & Water", "Filter", "3");
+    EXPECT_EQ(exportBytes(ExportFormat::Xml, list.rows, ExportOptions()),
+              "<xml>\r\n<Backpacking_Gear>\r\n<category attribute=\"Food &amp; Water\">\r\n\t<Item>Filter</Item>\r\n"
+              "\t<Weight>3</Weight>\r\n</category>\r\n</Backpacking_Gear></xml>\r\n");
 }
 
 TEST_F(ExportTest, WritesEveryChosenFileThoughOneFailsAndMailsTheTextFile)
