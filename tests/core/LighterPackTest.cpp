@@ -1,5 +1,6 @@
 // LighterPack's CSV: the reader, the import into a list, the export and the round trip between them.
 #include "GearRowsSupport.h"
+#include "ReportRowsSupport.h"
 
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
@@ -192,6 +193,19 @@ TEST_F(RowsTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
                                         "\".\nLighterPack has no groups: the members of 1 group were written as "
                                         "items of their own, without the group's name.");
     EXPECT_EQ(folder.read("out.csv"), lighterPackCsv(*rows));
+}
+
+// A member is as ticked as its group: the members of an unticked group are not selected.
+TEST(LighterPackExport, MembersTakeTheTickOfTheirGroup)
+{
+    ReportList list;
+    list.group("Cooking", {{"Stove", "3", ""}, {"Pot", "4", ""}});
+    list.item("Tent", "Fly", "12").ticked = true;
+    EXPECT_EQ(lighterPackCsv(list.rows, {}, false),
+              "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable,selected\n"
+              "Stove,Cooking,,1,3,ounce,,,,,\n"
+              "Pot,Cooking,,1,4,ounce,,,,,\n"
+              "Fly,Tent,,1,12,ounce,,,,,Selected\n");
 }
 
 TEST_F(RowsTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)

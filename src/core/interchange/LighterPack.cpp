@@ -207,32 +207,36 @@ std::string importSummary(const LighterPackRows& rows)
     return text;
 }
 
-std::string lighterPackCsv(const GearRows& rows)
+std::string lighterPackCsv(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns, bool metric)
 {
     std::string csv = lighterPackHeader;
     csv += ",selected";
-    for (const UserColumn& column : rows.settings().userColumns)
+    for (const UserColumn& column : columns)
         csv += "," + csvField(toUtf8(column.heading));
     csv += '\n';
-    const std::size_t columns = rows.settings().userColumns.size();
-    const char* unit = rows.metric() ? "gram" : "ounce";
+    const char* unit = metric ? "gram" : "ounce";
     auto writeItem = [&](const GearRecord& r, bool ticked) {
         csv += csvField(toUtf8(fieldText(r.item))) + ',' + csvField(toUtf8(fieldText(r.category))) + ',' +
                csvField(toUtf8(fieldText(r.notes))) + ',' + plainNumber(readNumber(fieldText(r.multiplier))) + ',' +
                plainNumber(readNumber(fieldText(r.unitWeight))) + ',' + unit + ",,,,," + (ticked ? "Selected" : "");
-        for (std::size_t i = 0; i < columns; ++i) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string* text = r.columnTexts ? r.columnTexts->get(static_cast<int32_t>(i) + 1) : nullptr;
             csv += ',' + csvField(text ? toUtf8(*text) : std::string());
         }
         csv += '\n';
     };
-    for (const ReportRow& row : reportRows(rows)) {
+    for (const ReportRow& row : rows) {
         if (row.kind == RowKind::Item)
             writeItem(*row.record, row.ticked);
         else if (row.kind == RowKind::Group)
             row.record->members->forEach([&](const GearRecord& member) { writeItem(member, row.ticked); });
     }
     return csv;
+}
+
+std::string lighterPackCsv(const GearRows& rows)
+{
+    return lighterPackCsv(reportRows(rows), rows.settings().userColumns, rows.metric());
 }
 
 FileCommandOutcome importLighterPack(GearRows& rows, const fs::path& csvFile)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/list/ReportRows.h"
 #include "core/model/GearRecord.h"
 #include "core/model/Message.h"
+#include "core/settings/Settings.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,8 +48,10 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric);
 // why, then how many more.
 std::string importSummary(const LighterPackRows& rows);
 
-// The list's items and group members as LighterPack's CSV, in list order, with the ticks and the user
-// columns after LighterPack's ten columns. UTF-8, LF line ends.
+// The items and group members as LighterPack's CSV, in list order, with the ticks (a member takes its
+// group's) and the user columns' texts after LighterPack's ten columns. UTF-8, LF line ends.
+std::string lighterPackCsv(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns, bool metric);
+// The same for the list as it stands, with its columns and unit.
 std::string lighterPackCsv(const GearRows& rows);
 
 // What a file command did: done, or refused or failed with nothing changed; the message says which.
