@@ -87,6 +87,21 @@ TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkippe
                                      "Line 15: the weight times the qty is too large for the weight field.");
 }
 
+// A number is the whole field: what a number only starts is no number.
+TEST(LighterPackImport, EachSkippedRowSaysWhy)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"x,y,,1,\"1,5\",oz", "the weight \"1,5\" is not a number"},
+        {"x,y,,1,12oz,oz", "the weight \"12oz\" is not a number"},
+        {"x,y,,2x,1,oz", "the qty \"2x\" is not a number"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const LighterPackRows parsed = parseLighterPack(line + "\n", false);
+        EXPECT_EQ(parsed.records.size(), 0u) << line;
+        EXPECT_EQ(parsed.skipped, (std::vector<SkippedRow>{{1, reason}})) << line;
+    }
+}
+
 TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert)
 {
     struct Case
