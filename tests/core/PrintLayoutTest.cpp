@@ -19,8 +19,10 @@ FontMeasure measure(int points)
     return {points - 2, 2, points * 6 / 10};
 }
 
-// 75 characters across; 100 pixels per inch; rows on lines 4 to 3 + bodyLines, the footer on line 21
-// of an 8-line body.
+// 75 characters across; 100 pixels per inch; the bottom limit at the top of line 4 + bodyLines, so rows
+// of one line stand on lines 4 to 4 + bodyLines and lines that must end above the limit (a row with its
+// notes, a group's members, the closing lines) on lines 4 to 3 + bodyLines; the footer on line 21 of an
+// 8-line body.
 PrintablePage page(int bodyLines = 8)
 {
     return {456, (4 + bodyLines) * 10 + 100 + 5, 100};
@@ -98,6 +100,7 @@ TEST(PrintLayout, ACategoryGoingOnOverThePageGetsAWeightLineForItsPartOnEach)
     list.item("Shelter", "Poles", "10");
     list.item("Shelter", "Pegs", "1");
     list.item("Shelter", "Bag", "20");
+    list.item("Shelter", "Tarp", "5");
     EXPECT_EQ(body(layOut(list, noNotes)), "====\n"
                                            "4: __Cooking | Pot | 4.6\n"
                                            "5: __ | Stove | 3.1\n"
@@ -107,33 +110,35 @@ TEST(PrintLayout, ACategoryGoingOnOverThePageGetsAWeightLineForItsPartOnEach)
                                            "9: __ | Stakes | 4\n"
                                            "10: __ | Poles | 10\n"
                                            "11: __ | Pegs | 1\n"
+                                           "12: __ | Bag | 20\n"
                                            "21: - Page | 1 -\n"
                                            "====\n"
-                                           "4: *** Category Weight: | 63.50\n"
+                                           "4: *** Category Weight: | 83.50\n"
                                            "5: -------------------------------------\n"
-                                           "6: __Shelter | Bag | 20\n"
-                                           "9: *** Category Weight: | 20.00\n"
+                                           "6: __Shelter | Tarp | 5\n"
+                                           "9: *** Category Weight: | 5.00\n"
                                            "10: -------------------------------------\n"
-                                           "11: Total Weight: | 91.20\n"
+                                           "11: Total Weight: | 96.20\n"
                                            "21: - Page | 2 -\n");
 }
 
-// The list is printed once: a page that ends with the last row does not start the list again.
+// The list is printed once: a page that ends with the last row does not start the list again. The
+// closing lines start two lines down on the next page, and with all options off that page has none.
 TEST(PrintLayout, APageFullUpToTheLastRowLeavesOnlyTheClosingLinesForTheNext)
 {
     ReportList list;
-    for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h"})
+    for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
         list.item("Food", item, "1");
     const std::string rows = "4: __Food | a | 1\n5: __ | b | 1\n6: __ | c | 1\n7: __ | d | 1\n"
-                             "8: __ | e | 1\n9: __ | f | 1\n10: __ | g | 1\n11: __ | h | 1\n";
+                             "8: __ | e | 1\n9: __ | f | 1\n10: __ | g | 1\n11: __ | h | 1\n12: __ | i | 1\n"
+                             "21: - Page | 1 -\n";
     EXPECT_EQ(body(layOut(list, noNotes)), "====\n" + rows +
-                                               "21: - Page | 1 -\n"
                                                "====\n"
-                                               "4: *** Category Weight: | 8.00\n"
-                                               "5: -------------------------------------\n"
-                                               "6: Total Weight: | 8.00\n"
+                                               "6: *** Category Weight: | 9.00\n"
+                                               "7: -------------------------------------\n"
+                                               "8: Total Weight: | 9.00\n"
                                                "21: - Page | 2 -\n");
-    EXPECT_EQ(body(layOut(list, allOff)), "====\n" + rows + "21: - Page | 1 -\n");
+    EXPECT_EQ(body(layOut(list, allOff)), "====\n" + rows + "====\n21: - Page | 2 -\n");
 }
 
 // Each member and each closing line goes to the next page when it does not fit; with notes every row
@@ -232,6 +237,34 @@ TEST(PrintLayout, TheFontShrinksUntilALineFits)
     }
 }
 
+// A row with its notes line, or a group's first member, that would pass the limit starts the next page
+// instead, where a row of one line would still stand across the limit: none runs on into the footer.
+TEST(PrintLayout, ANotesLineOrAGroupMemberDoesNotPassTheLimit)
+{
+    const PrintOptions notesOnly{false, false, true};
+    ReportList withNotes;
+    for (const char* item : {"a", "b", "c", "d", "e"})
+        withNotes.item("Food", item, "1", "n");
+    EXPECT_EQ(body(layOut(withNotes, notesOnly)), "====\n"
+                                                  "4: __Food | a | 1\n5: n\n6: __ | b | 1\n7: n\n"
+                                                  "8: __ | c | 1\n9: n\n10: __ | d | 1\n11: n\n"
+                                                  "21: - Page | 1 -\n"
+                                                  "====\n"
+                                                  "4: __Food | e | 1\n5: n\n"
+                                                  "21: - Page | 2 -\n");
+    ReportList withGroup;
+    for (const char* item : {"a", "b", "c", "d", "e", "f", "g", "h"})
+        withGroup.item("Food", item, "1");
+    withGroup.group("Food", {{"x", "1", ""}, {"y", "1", ""}});
+    EXPECT_EQ(body(layOut(withGroup, allOff)), "====\n"
+                                               "4: __Food | a | 1\n5: __ | b | 1\n6: __ | c | 1\n7: __ | d | 1\n"
+                                               "8: __ | e | 1\n9: __ | f | 1\n10: __ | g | 1\n11: __ | h | 1\n"
+                                               "21: - Page | 1 -\n"
+                                               "====\n"
+                                               "4: __Food | x | 1\n5: __Food | y | 1\n"
+                                               "21: - Page | 2 -\n");
+}
+
 TEST(PrintLayout, OptionsComeFromTheSettingsFlags)
 {
     Settings settings;
@@ -254,7 +287,7 @@ TEST(PrintLayout, APageTooShortForAnyRowStillTakesOne)
     EXPECT_EQ(body(layout), "====\n4: __Food | a | 1\n4: - Page | 1 -\n"
                             "====\n4: *** Category Weight: | 1.00\n5: -------------------------------------\n"
                             "6: __Food | b | 2\n4: - Page | 2 -\n"
-                            "====\n4: *** Category Weight: | 2.00\n5: -------------------------------------\n"
+                            "====\n6: *** Category Weight: | 2.00\n7: -------------------------------------\n"
                             "4: - Page | 3 -\n"
                             "====\n4: Total Weight: | 3.00\n4: - Page | 4 -\n");
 }
