@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <regex>
 #include <string>
@@ -237,6 +238,64 @@ TEST(PrintLayout, TheFontShrinksUntilALineFits)
     }
 }
 
+// Each print option of the settings leaves out its own part of the printout and nothing else.
+TEST(PrintLayout, EachOptionOfTheSettingsTurnsOffItsPart)
+{
+    ReportList list;
+    list.item("Shelter", "Tent", "48.5", "Green");
+    list.item("Cooking", "Pot", "4.6");
+    struct Case
+    {
+        int32_t Settings::*option;
+        std::string body;
+    };
+    const Case cases[] = {
+        {&Settings::totalCategories,
+         "4: __Shelter | Tent | 48.5\n5: Green\n6: __Cooking | Pot | 4.6\n10: Total Weight: | 53.10\n"},
+        {&Settings::showGrandTotal, "4: __Shelter | Tent | 48.5\n5: Green\n"
+                                    "6: *** Category Weight: | 48.50\n7: -------------------------------------\n"
+                                    "8: __Cooking | Pot | 4.6\n"
+                                    "12: *** Category Weight: | 4.60\n13: -------------------------------------\n"},
+        {&Settings::printNotes, "4: __Shelter | Tent | 48.5\n"
+                                "5: *** Category Weight: | 48.50\n6: -------------------------------------\n"
+                                "7: __Cooking | Pot | 4.6\n"
+                                "10: *** Category Weight: | 4.60\n11: -------------------------------------\n"
+                                "12: Total Weight: | 53.10\n"},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.*c.option = 0;
+        EXPECT_EQ(body(layOutPrintout(list.rows, printOptions(settings), page(12), 10, measure)),
+                  "====\n" + c.body + "25: - Page | 1 -\n");
+    }
+}
+
+// The bottom limit is the printable height less an inch and half a line; a page ends after the first row
+// whose top reaches it, on a whole line or not.
+TEST(PrintLayout, APageEndsAfterTheRowWhoseTopReachesTheLimitHalfALineIncluded)
+{
+    struct Case
+    {
+        int height; // the limit is height - 100 - 5
+        std::vector<int> rowsOnEachPage;
+    };
+    const Case cases[] = {
+        {233, {10, 2}}, // limit 128: reached by the row on line 13 (130)
+        {235, {10, 2}}, // limit 130: the top of line 13 itself
+        {236, {11, 1}}, // limit 131: line 14 (140)
+    };
+    ReportList list;
+    for (int i = 0; i < 12; ++i)
+        list.item("Food", "Bar", "1");
+    for (const Case& c : cases) {
+        std::vector<int> rowsOnEachPage;
+        for (const PrintedPage& printed : layOutPrintout(list.rows, allOff, {456, c.height, 100}, 10, measure).pages)
+            rowsOnEachPage.push_back(static_cast<int>(std::count_if(
+                printed.begin(), printed.end(), [](const PlacedText& text) { return text.text.starts_with("__"); })));
+        EXPECT_EQ(rowsOnEachPage, c.rowsOnEachPage) << c.height;
+    }
+}
+
 // A row with its notes line, or a group's first member, that would pass the limit starts the next page
 // instead, where a row of one line would still stand across the limit: none runs on into the footer.
 TEST(PrintLayout, ANotesLineOrAGroupMemberDoesNotPassTheLimit)
@@ -265,16 +324,33 @@ TEST(PrintLayout, ANotesLineOrAGroupMemberDoesNotPassTheLimit)
                                                "21: - Page | 2 -\n");
 }
 
-TEST(PrintLayout, OptionsComeFromTheSettingsFlags)
+// A group that goes on over the page notes its category there: what follows in the category is not a new
+// category on that page.
+TEST(PrintLayout, AGroupGoingOnOverThePageNotesItsCategoryThere)
 {
-    Settings settings;
-    settings.totalCategories = 0;
-    settings.showGrandTotal = 7;
-    settings.printNotes = 0;
-    const PrintOptions options = printOptions(settings);
-    EXPECT_FALSE(options.totalEachCategory);
-    EXPECT_TRUE(options.showGrandTotal);
-    EXPECT_FALSE(options.printNotes);
+    ReportList list;
+    list.group("Cooking", {{"m1", "1", ""},
+                           {"m2", "1", ""},
+                           {"m3", "1", ""},
+                           {"m4", "1", ""},
+                           {"m5", "1", ""},
+                           {"m6", "1", ""},
+                           {"m7", "1", ""},
+                           {"m8", "1", ""},
+                           {"m9", "1", ""},
+                           {"m10", "1", ""}});
+    list.item("Cooking", "Lid", "2");
+    PrintLayout layout = layOut(list, noNotes);
+    ASSERT_EQ(layout.pages.size(), 3u);
+    EXPECT_EQ(layout.pages[0].size(), 3u + 8u + 1u); // title, heading, rule, members m1 to m8, footer
+    layout.pages = {layout.pages[1]};
+    EXPECT_EQ(body(layout), "====\n"
+                            "4: *** Category Weight: | 8.00\n"
+                            "5: -------------------------------------\n"
+                            "6: __Cooking | m9 | 1\n"
+                            "7: __Cooking | m10 | 1\n"
+                            "8: __ | Lid | 2\n"
+                            "21: - Page | 2 -\n");
 }
 
 // However short the page, each takes at least one row or closing line, so printing ends.
