@@ -76,7 +76,13 @@ TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkippe
                                        "Kitchen and other pl|Caf\xE9 ? cup|?|3.00|1|3.00",
                                    }));
     EXPECT_EQ(importSummary(parsed), "5 items were added to the list.\n"
-                                     "6 texts were cut to fit a field or had characters replaced.\n"
+                                     "6 texts were cut to fit a field or had characters replaced:\n"
+                                     "Line 3: the desc became \"inflate slowly\".\n"
+                                     "Line 5: the Category became \"Miscellaneous\".\n"
+                                     "Line 6: the Item Name became \"Sleeping bag with a name far longer than\".\n"
+                                     "Line 7: the Item Name became \"Caf\xC3\xA9 ? cup\".\n"
+                                     "Line 7: the Category became \"Kitchen and other pl\".\n"
+                                     "Line 7: the desc became \"?\".\n"
                                      "7 rows were skipped:\n"
                                      "Line 9: the qty \"two\" is not a number.\n"
                                      "Line 10: the weight \"heavy\" is not a number.\n"
@@ -87,13 +93,18 @@ TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkippe
                                      "Line 15: the weight times the qty is too large for the weight field.");
 }
 
-// A number is the whole field: what a number only starts is no number.
+// A number is the whole field: what a number only starts is no number. An item needs a name, and a qty or
+// weight below zero means nothing.
 TEST(LighterPackImport, EachSkippedRowSaysWhy)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"x,y,,1,\"1,5\",oz", "the weight \"1,5\" is not a number"},
         {"x,y,,1,12oz,oz", "the weight \"12oz\" is not a number"},
         {"x,y,,2x,1,oz", "the qty \"2x\" is not a number"},
+        {",y,,1,1,oz", "the Item Name is empty"},
+        {"x,y,,-2,1,oz", "the qty \"-2\" is negative"},
+        {"x,y,,1,-5,oz", "the weight \"-5\" is negative"},
+        {"x,y,,1,-0.001,kg", "the weight \"-0.001\" is negative"},
     };
     for (const auto& [line, reason] : cases) {
         const LighterPackRows parsed = parseLighterPack(line + "\n", false);
@@ -118,7 +129,7 @@ TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert
         {"100", "g", false, "3.52"},    {"1", "kilogram", false, "35.24"}, {"1", "kilograms", false, "35.24"},
         {"1", "kg", false, "35.24"},    {"1", "kgs", false, "35.24"},      {"2", "oz", true, "56.75"},
         {"1", "lb", true, "454.00"},    {"12.5", "g", true, "12.50"},      {"1.5", "kg", true, "1500.00"},
-        {"-1", "oz", false, "-1.00"},
+        {"-0", "oz", false, "0.00"},    {"-0", "g", false, "0.00"},
     };
     for (const Case& c : cases) {
         const LighterPackRows parsed =
@@ -131,16 +142,22 @@ TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert
         EXPECT_EQ(parseLighterPack(std::string("x,y,,1,2,") + unit + "\n", false).records.size(), 0u) << unit;
 }
 
-TEST(LighterPackImport, TheSummaryNamesTheFirstTenSkippedRowsThenCountsTheRest)
+TEST(LighterPackImport, TheSummaryNamesTheFirstTenChangedTextsAndSkippedRowsThenCountsTheRest)
 {
     std::string csv;
     for (int i = 0; i < 12; ++i)
         csv += "x\n";
-    const std::string summary = importSummary(parseLighterPack(csv, false));
-    EXPECT_EQ(summary.substr(0, summary.find('\n', 60)), "0 items were added to the list.\n"
-                                                         "12 rows were skipped:\n"
-                                                         "Line 1: fewer than six fields.");
-    EXPECT_EQ(summary.substr(summary.rfind("Line")), "Line 10: fewer than six fields.\nand 2 more.");
+    for (int i = 0; i < 12; ++i)
+        csv += "x,,,1,1,oz\n";
+    std::string changed;
+    std::string skipped;
+    for (int line = 1; line <= 10; ++line) {
+        skipped += "Line " + std::to_string(line) + ": fewer than six fields.\n";
+        changed += "Line " + std::to_string(line + 12) + ": the Category became \"Miscellaneous\".\n";
+    }
+    EXPECT_EQ(importSummary(parseLighterPack(csv, false)),
+              "12 items were added to the list.\n12 texts were cut to fit a field or had characters replaced:\n" +
+                  changed + "and 2 more.\n12 rows were skipped:\n" + skipped + "and 2 more.");
 }
 
 TEST_F(RowsTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
