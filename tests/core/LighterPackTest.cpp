@@ -27,7 +27,7 @@ Lines recordLines(const LighterPackRows& parsed)
 
 } // namespace
 
-TEST(CsvReader, ReadsQuotedFieldsBothLineEndsAndTakesStrayQuotesLiterally)
+TEST(CsvReader, ReadsQuotedFieldsEveryLineEndAndTakesStrayQuotesLiterally)
 {
     struct Case
     {
@@ -45,7 +45,8 @@ TEST(CsvReader, ReadsQuotedFieldsBothLineEndsAndTakesStrayQuotesLiterally)
         {"\"q\"tail,x\n", {{1, {"qtail", "x"}}}},
         {"a,\n\n,b\n", {{1, {"a", ""}}, {2, {""}}, {3, {"", "b"}}}},
         {"\"open\nto the end", {{1, {"open\nto the end"}}}},
-        {"lone\rcr,x\n", {{1, {"lone\rcr", "x"}}}},
+        {"old\rmac,x\r", {{1, {"old"}}, {2, {"mac", "x"}}}},
+        {"\"two\rlines\",x\rnext", {{1, {"two\rlines", "x"}}, {3, {"next"}}}},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(readCsv(text), expected) << text;
