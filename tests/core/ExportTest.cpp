@@ -1,5 +1,6 @@
 // The four export writers, byte for byte, and the export run with its files, failures and mail.
 #include "ListSupport.h"
+#include "ReportRowsSupport.h"
 #include "core/reports/ExportChoices.h"
 #include "core/reports/ExportWriters.h"
 #include "core/settings/ProfileFile.h"
@@ -72,6 +73,7 @@ TEST_F(ExportTest, AllItemsWithNotesWriteEachGroupAsItsMembersAndEscapeMarkup)
     makeSampleList();
     ExportOptions options;
     options.includeNotes = true;
+    options.encoding = ExportEncoding::CodePage;
     // The unticked Drink's members are written but not selected: 7.70 of the Kit and 20.00 of the fly.
     EXPECT_EQ(bytes(ExportFormat::Text, options),
               "Category              Item                                  Weight     Notes\r\n" +
@@ -185,12 +187,59 @@ TEST_F(ExportTest, OnlyCheckedItemsWithoutNotesWriteAnExpandedGroupOnce)
         "</Backpacking_Gear></xml>\r\n");
 }
 
+// The category is an attribute value: a parser reads none with a bare "&" in it.
+TEST(Export, TheXmlCategoryAttributeIsEscapedToo)
+{
+    ReportList list;
+    list.item("Food & Water", "Filter", "3");
+    EXPECT_EQ(exportBytes(ExportFormat::Xml, list.rows, ExportOptions()),
+              "<xml>\r\n<Backpacking_Gear>\r\n<category attribute=\"Food &amp; Water\">\r\n\t<Item>Filter</Item>\r\n"
+              "\t<Weight>3</Weight>\r\n</category>\r\n</Backpacking_Gear></xml>\r\n");
+}
+
+// What is not ASCII is written in UTF-8 or in the code page, the text file's columns counted in characters;
+// ASCII is the same in both.
+TEST(Export, TheTextAndCommaDelimitedFilesAreInUtf8OrTheCodePageAligned)
+{
+    ReportList list;
+    list.item("Caf\xE9", "P\xE2t\xE9 tin", "4.5", "5 \x80").ticked = true;
+    list.item("Tent", "Fly", "20");
+    struct Case
+    {
+        ExportEncoding encoding;
+        std::string firstLine;
+        std::string commaDelimited;
+    };
+    const Case cases[] = {
+        {ExportEncoding::CodePage,
+         "Caf\xE9                 P\xE2t\xE9 tin                                 4.5      5 \x80\r\n",
+         "Category,Item,Weight,Notes\r\nCaf\xE9,P\xE2t\xE9 tin,4.5,5 \x80\r\nTent,Fly,20,\r\n,Total Weight of Selected "
+         "Items,   4.50,\r\n"},
+        {ExportEncoding::Utf8,
+         "Caf\xC3\xA9                 P\xC3\xA2t\xC3\xA9 tin                                 4.5      5 "
+         "\xE2\x82\xAC\r\n",
+         "Category,Item,Weight,Notes\r\nCaf\xC3\xA9,P\xC3\xA2t\xC3\xA9 tin,4.5,5 "
+         "\xE2\x82\xAC\r\nTent,Fly,20,\r\n,Total Weight of Selected Items,   4.50,\r\n"},
+    };
+    for (const Case& c : cases) {
+        ExportOptions options;
+        options.includeNotes = true;
+        options.encoding = c.encoding;
+        EXPECT_EQ(exportBytes(ExportFormat::Text, list.rows, options),
+                  "Category              Item                                  Weight     Notes\r\n" +
+                      std::string(79, '-') + "\r\n" + c.firstLine +
+                      "Tent                 Fly                                      20       \r\n"
+                      "\r\n                     Total Weight of Selected Items             4.50\r\n");
+        EXPECT_EQ(exportBytes(ExportFormat::CommaDelimited, list.rows, options), c.commaDelimited);
+    }
+}
+
 TEST_F(ExportTest, WritesEveryChosenFileThoughOneFailsAndMailsTheTextFile)
 {
     Settings settings;
     settings.backColor = 0x80000005; // the system's window colour, looked up in the table given
     makeDocument(settings);
-    add("Tent", "Fly", "20");
+    add("Tent", "\xC9t\xE9 fly", "20");
     ASSERT_EQ(list->setChecked(0, true), std::nullopt);
     folder.write("list.htm", "old");
     ExportChoices choices;
@@ -202,9 +251,15 @@ TEST_F(ExportTest, WritesEveryChosenFileThoughOneFailsAndMailsTheTextFile)
     EXPECT_EQ(outcome.messages, (std::vector<Message>{{(folder / "missing" / "list.csv").string(), "Unable to Open!",
                                                        MessageIcon::Exclamation, MessageButtons::Ok}}));
     EXPECT_EQ(outcome.mailAttachment, folder / "list.txt");
+#ifdef _WIN32
+    const std::string summerFly = "\xC9t\xE9 fly"; // in the code page, as Windows programs read text files
+#else
+    const std::string summerFly = "\xC3\x89t\xC3\xA9 fly"; // UTF-8, as the system's text is
+#endif
     EXPECT_EQ(folder.read("list.txt"),
               "Category              Item                                  Weight     \r\n" + std::string(71, '-') +
-                  "\r\nTent                 Fly                                      20.00    \r\n"
+                  "\r\nTent                 " + summerFly +
+                  "                                  20.00    \r\n"
                   "\r\n                     Total Weight of Selected Items            20.00\r\n");
     EXPECT_NE(folder.read("list.htm").find("<td width=25% align=left bgcolor=#302010><font face=Arial>Tent"),
               std::string::npos);

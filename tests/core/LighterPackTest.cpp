@@ -1,5 +1,6 @@
 // LighterPack's CSV: the reader, the import into a list, the export and the round trip between them.
 #include "ListSupport.h"
+#include "ReportRowsSupport.h"
 
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
@@ -26,7 +27,7 @@ Lines recordLines(const LighterPackRows& parsed)
 
 } // namespace
 
-TEST(CsvReader, ReadsQuotedFieldsBothLineEndsAndTakesStrayQuotesLiterally)
+TEST(CsvReader, ReadsQuotedFieldsEveryLineEndAndTakesStrayQuotesLiterally)
 {
     struct Case
     {
@@ -44,7 +45,8 @@ TEST(CsvReader, ReadsQuotedFieldsBothLineEndsAndTakesStrayQuotesLiterally)
         {"\"q\"tail,x\n", {{1, {"qtail", "x"}}}},
         {"a,\n\n,b\n", {{1, {"a", ""}}, {2, {""}}, {3, {"", "b"}}}},
         {"\"open\nto the end", {{1, {"open\nto the end"}}}},
-        {"lone\rcr,x\n", {{1, {"lone\rcr", "x"}}}},
+        {"old\rmac,x\r", {{1, {"old"}}, {2, {"mac", "x"}}}},
+        {"\"two\rlines\",x\rnext", {{1, {"two\rlines", "x"}}, {3, {"next"}}}},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(readCsv(text), expected) << text;
@@ -75,7 +77,13 @@ TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkippe
                                        "Kitchen and other pl|Caf\xE9 ? cup|?|3.00|1|3.00",
                                    }));
     EXPECT_EQ(importSummary(parsed), "5 items were added to the list.\n"
-                                     "6 texts were cut to fit a field or had characters replaced.\n"
+                                     "6 texts were cut to fit a field or had characters replaced:\n"
+                                     "Line 3: the desc became \"inflate slowly\".\n"
+                                     "Line 5: the Category became \"Miscellaneous\".\n"
+                                     "Line 6: the Item Name became \"Sleeping bag with a name far longer than\".\n"
+                                     "Line 7: the Item Name became \"Caf\xC3\xA9 ? cup\".\n"
+                                     "Line 7: the Category became \"Kitchen and other pl\".\n"
+                                     "Line 7: the desc became \"?\".\n"
                                      "7 rows were skipped:\n"
                                      "Line 9: the qty \"two\" is not a number.\n"
                                      "Line 10: the weight \"heavy\" is not a number.\n"
@@ -84,6 +92,26 @@ TEST(LighterPackImport, TakesWhatLighterPackTakesFitsTheTextsAndSaysWhatItSkippe
                                      "Line 13: the weight is too large for the weight field.\n"
                                      "Line 14: the qty is too large for the multiplier field.\n"
                                      "Line 15: the weight times the qty is too large for the weight field.");
+}
+
+// A number is the whole field: what a number only starts is no number. An item needs a name, and a qty or
+// weight below zero means nothing.
+TEST(LighterPackImport, EachSkippedRowSaysWhy)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"x,y,,1,\"1,5\",oz", "the weight \"1,5\" is not a number"},
+        {"x,y,,1,12oz,oz", "the weight \"12oz\" is not a number"},
+        {"x,y,,2x,1,oz", "the qty \"2x\" is not a number"},
+        {",y,,1,1,oz", "the Item Name is empty"},
+        {"x,y,,-2,1,oz", "the qty \"-2\" is negative"},
+        {"x,y,,1,-5,oz", "the weight \"-5\" is negative"},
+        {"x,y,,1,-0.001,kg", "the weight \"-0.001\" is negative"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const LighterPackRows parsed = parseLighterPack(line + "\n", false);
+        EXPECT_EQ(parsed.records.size(), 0u) << line;
+        EXPECT_EQ(parsed.skipped, (std::vector<SkippedRow>{{1, reason}})) << line;
+    }
 }
 
 TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert)
@@ -102,7 +130,7 @@ TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert
         {"100", "g", false, "3.52"},    {"1", "kilogram", false, "35.24"}, {"1", "kilograms", false, "35.24"},
         {"1", "kg", false, "35.24"},    {"1", "kgs", false, "35.24"},      {"2", "oz", true, "56.75"},
         {"1", "lb", true, "454.00"},    {"12.5", "g", true, "12.50"},      {"1.5", "kg", true, "1500.00"},
-        {"-1", "oz", false, "-1.00"},
+        {"-0", "oz", false, "0.00"},    {"-0", "g", false, "0.00"},
     };
     for (const Case& c : cases) {
         const LighterPackRows parsed =
@@ -115,16 +143,30 @@ TEST(LighterPackImport, ConvertsEveryUnitIntoTheListsUnitWithTheFactorsOfConvert
         EXPECT_EQ(parseLighterPack(std::string("x,y,,1,2,") + unit + "\n", false).records.size(), 0u) << unit;
 }
 
-TEST(LighterPackImport, TheSummaryNamesTheFirstTenSkippedRowsThenCountsTheRest)
+TEST(LighterPackImport, TheSummaryNamesTheFirstTenChangedTextsAndSkippedRowsThenCountsTheRest)
 {
     std::string csv;
     for (int i = 0; i < 12; ++i)
         csv += "x\n";
-    const std::string summary = importSummary(parseLighterPack(csv, false));
-    EXPECT_EQ(summary.substr(0, summary.find('\n', 60)), "0 items were added to the list.\n"
-                                                         "12 rows were skipped:\n"
-                                                         "Line 1: fewer than six fields.");
-    EXPECT_EQ(summary.substr(summary.rfind("Line")), "Line 10: fewer than six fields.\nand 2 more.");
+    for (int i = 0; i < 12; ++i)
+        csv += "x,,,1,1,oz\n";
+    std::string changed;
+    std::string skipped;
+    for (int line = 1; line <= 10; ++line) {
+        skipped += "Line " + std::to_string(line) + ": fewer than six fields.\n";
+        changed += "Line " + std::to_string(line + 12) + ": the Category became \"Miscellaneous\".\n";
+    }
+    EXPECT_EQ(importSummary(parseLighterPack(csv, false)),
+              "12 items were added to the list.\n12 texts were cut to fit a field or had characters replaced:\n" +
+                  changed + "and 2 more.\n12 rows were skipped:\n" + skipped + "and 2 more.");
+}
+
+TEST_F(ListTest, EqualImportedItemsComeNewestFirstAsAddWouldPutThem)
+{
+    ASSERT_EQ(
+        list->addImported(parseLighterPack("Cup,Kitchen,first,1,1,oz\nCup,Kitchen,second,1,2,oz\n", false).records),
+        std::nullopt);
+    EXPECT_EQ(table(), (Lines{"I - Kitchen|Cup|2.00|second", "I - |Cup|1.00|first"}));
 }
 
 TEST_F(ListTest, ImportedRowsJoinTheListWhereAddWouldPutThemInOneReset)
@@ -192,6 +234,19 @@ TEST_F(ListTest, TheExportWritesItemsAndMembersWithTicksAndUserColumns)
                                         "\".\nLighterPack has no groups: the members of 1 group were written as "
                                         "items of their own, without the group's name.");
     EXPECT_EQ(folder.read("out.csv"), lighterPackCsv(*list));
+}
+
+// A member is as ticked as its group: the members of an unticked group are not selected.
+TEST(LighterPackExport, MembersTakeTheTickOfTheirGroup)
+{
+    ReportList list;
+    list.group("Cooking", {{"Stove", "3", ""}, {"Pot", "4", ""}});
+    list.item("Tent", "Fly", "12").ticked = true;
+    EXPECT_EQ(lighterPackCsv(list.rows, {}, false),
+              "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable,selected\n"
+              "Stove,Cooking,,1,3,ounce,,,,,\n"
+              "Pot,Cooking,,1,4,ounce,,,,,\n"
+              "Fly,Tent,,1,12,ounce,,,,,Selected\n");
 }
 
 TEST_F(ListTest, AListExportedAndImportedIntoAnEmptyListComesBackTheSame)

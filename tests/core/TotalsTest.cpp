@@ -1,6 +1,7 @@
 // The Totals command's lines: one per run of a category in list order, ticked weights only.
 #include "core/reports/Totals.h"
 #include "ListSupport.h"
+#include "ReportRowsSupport.h"
 
 using namespace cairnly;
 using namespace cairnly::testing;
@@ -83,4 +84,15 @@ TEST_F(TotalsTest, AWeightSortSplitsACategoryIntoRunsAndGramsWidenTheField)
                               "Cooking               :  300.00 gm. (  0.30 kg)",
                               "Tent                  : 1500.00 gm. (  1.50 kg)", separator,
                               "Grand Total           : 1920.00 gm. (  1.92 kg)"}));
+}
+
+// A category is named by its first row, ticked or not, so one whose rows are all unticked keeps its line.
+TEST(Totals, ACategoryOfUntickedRowsStillGetsItsLine)
+{
+    ReportList list;
+    list.item("Cooking", "Stove", "20");
+    list.item("Tent", "Fly", "40").ticked = true;
+    EXPECT_EQ(totalsLines(categoryTotals(list.rows), false),
+              (Lines{"Cooking               :   0.00 oz. (  0.00 lb)", "Tent                  :  40.00 oz. (  2.50 lb)",
+                     separator, "Grand Total           :  40.00 oz. (  2.50 lb)"}));
 }

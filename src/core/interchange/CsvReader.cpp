@@ -3,6 +3,20 @@
 #include <algorithm>
 
 namespace cairnly {
+namespace {
+
+// LF, CR LF and a lone CR each end a line.
+int lineEnds(std::string_view text)
+{
+    int ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++ends;
+    }
+    return ends;
+}
+
+} // namespace
 
 std::vector<CsvRow> readCsv(std::string_view text)
 {
@@ -21,7 +35,7 @@ std::vector<CsvRow> readCsv(std::string_view text)
                 ++i;
                 for (;;) {
                     const std::size_t quote = std::min(text.find('"', i), text.size());
-                    line += static_cast<int>(std::count(text.begin() + i, text.begin() + quote, '\n'));
+                    line += lineEnds(text.substr(i, quote - i));
                     field.append(text, i, quote - i);
                     i = quote;
                     if (i + 1 < text.size() && text[i + 1] == '"') {
@@ -34,9 +48,8 @@ std::vector<CsvRow> readCsv(std::string_view text)
                 }
             }
             // The unquoted part (or what follows a closing quote) runs to a comma or the line end.
-            std::size_t end = std::min(text.find_first_of(",\n", i), text.size());
-            const bool crlf = end < text.size() && text[end] == '\n' && end > i && text[end - 1] == '\r';
-            field.append(text, i, end - i - (crlf ? 1 : 0));
+            const std::size_t end = std::min(text.find_first_of(",\r\n", i), text.size());
+            field.append(text, i, end - i);
             i = end;
             row.fields.push_back(std::move(field));
             if (i < text.size() && text[i] == ',') {
@@ -44,7 +57,7 @@ std::vector<CsvRow> readCsv(std::string_view text)
                 continue;
             }
             if (i < text.size()) {
-                ++i; // the LF
+                i += text.substr(i, 2) == "\r\n" ? 2 : 1;
                 ++line;
             }
             break;

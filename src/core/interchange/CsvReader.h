@@ -15,10 +15,10 @@ struct CsvRow
 };
 
 // Reads comma-separated rows as spreadsheets and web tools write them: a field in double quotes may hold
-// commas, line breaks and doubled double quotes; rows end with CR LF or LF. A UTF-8 byte-order mark at the
-// start is skipped. Anything else is taken as it stands: a double quote inside an unquoted field, text
-// after a closing quote, a quoted field still open at the end of the file. The final line end makes no
-// empty row.
+// commas, line breaks and doubled double quotes; rows end with CR LF, LF or a lone CR (old Mac files). A
+// UTF-8 byte-order mark at the start is skipped. Anything else is taken as it stands: a double quote inside
+// an unquoted field, text after a closing quote, a quoted field still open at the end of the file. The
+// final line end makes no empty row.
 std::vector<CsvRow> readCsv(std::string_view text);
 
 } // namespace cairnly

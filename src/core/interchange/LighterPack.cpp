@@ -93,8 +93,8 @@ double inListUnit(double weight, const Unit& unit, bool metric)
     return gramsToOunces * inFamily;
 }
 
-// The text as a record field holds it; counts it when it had to be cut or changed.
-std::string fieldTextFrom(std::string_view utf8, std::size_t capacity, int& changedTexts)
+// The text as a record field holds it, and whether it had to be cut or changed.
+std::string fieldTextFrom(std::string_view utf8, std::size_t capacity, bool& changed)
 {
     std::string unified;
     unified.reserve(utf8.size());
@@ -102,22 +102,35 @@ std::string fieldTextFrom(std::string_view utf8, std::size_t capacity, int& chan
         if (!(utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n'))
             unified += utf8[i]; // a CR LF is one line break, so one space
     }
-    bool changed = false;
     std::string text = fromUtf8Replacing(unified, changed);
     if (text.size() > capacity) {
         text.resize(capacity);
         changed = true;
     }
-    if (changed)
-        ++changedTexts;
     return text;
 }
 
 // A value from the file, fit to be quoted in a message.
 std::string inQuotes(std::string_view utf8)
 {
-    int ignored = 0;
+    bool ignored = false;
     return "\"" + toUtf8(fieldTextFrom(utf8, 20, ignored)) + "\"";
+}
+
+// "%.2f", a zero always without its sign.
+std::string weightText(double weight)
+{
+    return formatFixed(weight == 0 ? 0.0 : weight, 2);
+}
+
+// Names the first ten entries, one a line, then counts the rest.
+template <typename Entry, typename Describe>
+void appendListed(std::string& text, const std::vector<Entry>& entries, Describe describe)
+{
+    for (std::size_t i = 0; i < entries.size() && i < summaryRowLimit; ++i)
+        text += "\n" + describe(entries[i]);
+    if (entries.size() > summaryRowLimit)
+        text += "\nand " + std::to_string(entries.size() - summaryRowLimit) + " more.";
 }
 
 std::string counted(std::size_t n, const char* one, const char* many)
@@ -141,6 +154,11 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
         }
         if (equalsNoCase(f[0], "Item Name"))
             continue;
+        // The item editor makes no item without a name either.
+        if (f[0].empty()) {
+            skip("the Item Name is empty");
+            continue;
+        }
         const std::optional<double> qty = numberIn(f[3]);
         const std::optional<double> weight = numberIn(f[4]);
         const Unit* unit = unitNamed(f[5]);
@@ -148,8 +166,16 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
             skip("the qty " + inQuotes(f[3]) + " is not a number");
             continue;
         }
+        if (*qty < 0) {
+            skip("the qty " + inQuotes(f[3]) + " is negative");
+            continue;
+        }
         if (!weight) {
             skip("the weight " + inQuotes(f[4]) + " is not a number");
+            continue;
+        }
+        if (*weight < 0) {
+            skip("the weight " + inQuotes(f[4]) + " is negative");
             continue;
         }
         if (!unit) {
@@ -159,7 +185,7 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
 
         auto record = std::make_unique<GearRecord>();
         const double unitWeight = inListUnit(*weight, *unit, metric);
-        const std::string unitWeightText = formatFixed(unitWeight, 2);
+        const std::string unitWeightText = weightText(unitWeight);
         if (!std::isfinite(unitWeight) || unitWeightText.size() > fieldCapacity(record->unitWeight)) {
             skip("the weight is too large for the weight field");
             continue;
@@ -175,17 +201,21 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
             skip("the weight times the qty is too large for the weight field");
             continue;
         }
-        int changed = 0;
-        std::string category = fieldTextFrom(f[1], fieldCapacity(record->category), changed);
+        auto text = [&](std::string_view utf8, std::size_t capacity, const char* field, const char* standIn) {
+            bool changed = false;
+            std::string kept = fieldTextFrom(utf8, capacity, changed);
+            if (kept.empty() && standIn) {
+                kept = standIn;
+                changed = true;
+            }
+            if (changed)
+                result.changedTexts.push_back({row.line, field, kept});
+            return kept;
+        };
+        setFieldText(record->item, text(f[0], fieldCapacity(record->item), "Item Name", nullptr));
         // An empty line would end the data file's list of categories.
-        if (category.empty()) {
-            category = emptyCategoryStandIn;
-            ++changed;
-        }
-        setFieldText(record->category, category);
-        setFieldText(record->item, fieldTextFrom(f[0], fieldCapacity(record->item), changed));
-        setFieldText(record->notes, fieldTextFrom(f[2], fieldCapacity(record->notes), changed));
-        result.changedTexts += changed;
+        setFieldText(record->category, text(f[1], fieldCapacity(record->category), "Category", emptyCategoryStandIn));
+        setFieldText(record->notes, text(f[2], fieldCapacity(record->notes), "desc", nullptr));
         result.records.push_back(std::move(record));
     }
     return result;
@@ -194,45 +224,53 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
 std::string importSummary(const LighterPackRows& rows)
 {
     std::string text = counted(rows.records.size(), "item was", "items were") + " added to the list.";
-    if (rows.changedTexts > 0)
-        text += "\n" + counted(static_cast<std::size_t>(rows.changedTexts), "text was", "texts were") +
-                " cut to fit a field or had characters replaced.";
+    if (!rows.changedTexts.empty()) {
+        text += "\n" + counted(rows.changedTexts.size(), "text was", "texts were") +
+                " cut to fit a field or had characters replaced:";
+        appendListed(text, rows.changedTexts, [](const ChangedText& changed) {
+            return "Line " + std::to_string(changed.line) + ": the " + changed.field + " became \"" +
+                   toUtf8(changed.text) + "\".";
+        });
+    }
     if (!rows.skipped.empty()) {
         text += "\n" + counted(rows.skipped.size(), "row was", "rows were") + " skipped:";
-        for (std::size_t i = 0; i < rows.skipped.size() && i < summaryRowLimit; ++i)
-            text += "\nLine " + std::to_string(rows.skipped[i].line) + ": " + rows.skipped[i].reason + ".";
-        if (rows.skipped.size() > summaryRowLimit)
-            text += "\nand " + std::to_string(rows.skipped.size() - summaryRowLimit) + " more.";
+        appendListed(text, rows.skipped, [](const SkippedRow& skipped) {
+            return "Line " + std::to_string(skipped.line) + ": " + skipped.reason + ".";
+        });
     }
     return text;
 }
 
-std::string lighterPackCsv(const GearList& rows)
+std::string lighterPackCsv(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns, bool metric)
 {
     std::string csv = lighterPackHeader;
     csv += ",selected";
-    for (const UserColumn& column : rows.userColumns())
+    for (const UserColumn& column : columns)
         csv += "," + csvField(toUtf8(column.heading));
     csv += '\n';
-    const std::size_t columns = rows.userColumns().size();
-    const char* unit = rows.metric() ? "gram" : "ounce";
+    const char* unit = metric ? "gram" : "ounce";
     auto writeItem = [&](const GearRecord& r, bool ticked) {
         csv += csvField(toUtf8(fieldText(r.item))) + ',' + csvField(toUtf8(fieldText(r.category))) + ',' +
                csvField(toUtf8(fieldText(r.notes))) + ',' + plainNumber(readNumber(fieldText(r.multiplier))) + ',' +
                plainNumber(readNumber(fieldText(r.unitWeight))) + ',' + unit + ",,,,," + (ticked ? "Selected" : "");
-        for (std::size_t i = 0; i < columns; ++i) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string* text = r.columnTexts ? r.columnTexts->get(static_cast<int32_t>(i) + 1) : nullptr;
             csv += ',' + csvField(text ? toUtf8(*text) : std::string());
         }
         csv += '\n';
     };
-    for (const ReportRow& row : reportRows(rows)) {
+    for (const ReportRow& row : rows) {
         if (row.kind == RowKind::Item)
             writeItem(*row.record, row.ticked);
         else if (row.kind == RowKind::Group)
             row.record->members->forEach([&](const GearRecord& member) { writeItem(member, row.ticked); });
     }
     return csv;
+}
+
+std::string lighterPackCsv(const GearList& rows)
+{
+    return lighterPackCsv(reportRows(rows), rows.userColumns(), rows.metric());
 }
 
 FileCommandOutcome importLighterPack(GearList& rows, const fs::path& csvFile)

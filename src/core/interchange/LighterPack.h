@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/list/ReportRows.h"
 #include "core/model/GearRecord.h"
 #include "core/model/Message.h"
+#include "core/settings/Settings.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,27 +29,41 @@ struct SkippedRow
     bool operator==(const SkippedRow&) const = default;
 };
 
+// A text of an imported row that was cut to its field or had characters replaced.
+struct ChangedText
+{
+    int line = 0;
+    std::string field; // the column's name in LighterPack's header
+    std::string text;  // as the item keeps it, Windows-1252
+
+    bool operator==(const ChangedText&) const = default;
+};
+
 // The rows of a LighterPack CSV, ready to join a list.
 struct LighterPackRows
 {
     // In file order: unticked items, texts cut to their fields, unit weights in the list's unit.
     std::vector<std::unique_ptr<GearRecord>> records;
-    int changedTexts = 0; // texts that were cut or had characters replaced
+    std::vector<ChangedText> changedTexts; // of the records, in file order
     std::vector<SkippedRow> skipped;
 };
 
 // Reads a LighterPack CSV (UTF-8) for a list in grams (metric) or in ounces. Only the first six columns
 // count: Item Name, Category, desc, qty, weight, unit. Rows LighterPack itself would skip are skipped
-// (fewer than six fields, qty or weight not a number, an unknown unit), and so are rows whose weight or
-// qty would not fit their fields; the header row and empty lines are passed over.
+// (fewer than six fields, qty or weight not a number, an unknown unit), and so are rows the list cannot
+// hold: without an Item Name, with a negative qty or weight, or with a weight or qty too large for its
+// field. The header row and empty lines are passed over.
 LighterPackRows parseLighterPack(std::string_view csv, bool metric);
 
-// What an import did, in plain text: the items added, the texts changed, the first ten rows skipped and
-// why, then how many more.
+// What an import did, in plain text: the items added; the texts changed and the rows skipped, each with
+// the first ten named (the line and what became of the text, or why the row was skipped) and then how
+// many more.
 std::string importSummary(const LighterPackRows& rows);
 
-// The list's items and group members as LighterPack's CSV, in list order, with the ticks and the user
-// columns after LighterPack's ten columns. UTF-8, LF line ends.
+// The items and group members as LighterPack's CSV, in list order, with the ticks (a member takes its
+// group's) and the user columns' texts after LighterPack's ten columns. UTF-8, LF line ends.
+std::string lighterPackCsv(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns, bool metric);
+// The same for the list as it stands, with its columns and unit.
 std::string lighterPackCsv(const GearList& rows);
 
 // What a file command did: done, or refused or failed with nothing changed; the message says which.

@@ -220,11 +220,16 @@ ExportOptions exportOptions(const Settings& settings, const SystemColors& system
 std::string exportBytes(ExportFormat format, std::span<const ReportRow> rows, const ExportOptions& options)
 {
     const Walk walk = walkRows(rows, options.onlyChecked);
+    // Laid out in the code page, where a character is a byte, so that the text file's columns line up in
+    // characters whatever the encoding.
+    auto encoded = [&](std::string codePageText) {
+        return options.encoding == ExportEncoding::Utf8 ? toUtf8(codePageText) : codePageText;
+    };
     switch (format) {
     case ExportFormat::Text:
-        return writeText(walk, options.includeNotes);
+        return encoded(writeText(walk, options.includeNotes));
     case ExportFormat::CommaDelimited:
-        return writeCommaDelimited(walk, options.includeNotes);
+        return encoded(writeCommaDelimited(walk, options.includeNotes));
     case ExportFormat::Html:
         return writeHtml(walk, options);
     case ExportFormat::Xml:

@@ -83,8 +83,13 @@ public:
         startPage();
         for (const ReportRow& row : rows) {
             // A group row prints its members itself.
-            if (row.kind != RowKind::Member)
-                printRow(*row.record);
+            if (row.kind == RowKind::Member)
+                continue;
+            printRow(*row.record);
+            // The page ends once the top of its last line has reached the bottom limit, so a row of one line
+            // may stand across the limit; closing lines left for the next page start there.
+            if ((line - 1) * metrics.lineHeight >= bottomLimit)
+                breakPage();
         }
         printClosingLines();
         endPage();
@@ -95,8 +100,11 @@ private:
     void printRow(const GearRecord& record)
     {
         const std::string_view category = fieldText(record.category);
+        // A row with its notes below it, or a group, must fit above the bottom limit with the category
+        // weight before it, so that it does not run on into the footer; a row of one line need not.
+        const bool oneLine = !record.isGroup() && !options.printNotes;
         const bool hasFirstLine = !record.isGroup() || record.members->count() > 0;
-        if (!fits(categoryLinesBefore(category) + (hasFirstLine ? rowLines : 0)))
+        if (!oneLine && !fits(categoryLinesBefore(category) + (hasFirstLine ? rowLines : 0)))
             breakPage();
         const bool newOnPage = !onPage(category);
         if (categoryLinesBefore(category) > 0)
@@ -178,15 +186,16 @@ private:
         return std::find(pageCategories.begin(), pageCategories.end(), foldText(category)) != pageCategories.end();
     }
 
-    // A line fits when its bottom is at or above the bottom limit. A page takes at least one row,
-    // however small it is, so the printout always ends.
-    bool fits(int lines) const { return line == firstBodyLine || (line + lines) * metrics.lineHeight <= bottomLimit; }
+    // Lines fit when the bottom of the last is at or above the bottom limit. A page takes at least one
+    // row or closing line, however small it is, so the printout always ends.
+    bool fits(int lines) const { return bodyEmpty || (line + lines) * metrics.lineHeight <= bottomLimit; }
 
     void print(std::string text)
     {
         if (!text.empty())
             pages.back().push_back({std::move(text), metrics.characterWidth, line * metrics.lineHeight});
         ++line;
+        bodyEmpty = false;
     }
 
     void startPage()
@@ -199,6 +208,7 @@ private:
         line = 2;
         print(std::string(heading));
         print(std::string(ruleLength, '-'));
+        bodyEmpty = true;
     }
 
     void endPage()
@@ -214,8 +224,6 @@ private:
         startPage();
     }
 
-    static constexpr int firstBodyLine = 4;
-
     const PrintOptions options;
     const Metrics metrics;
     const int pageHeight;
@@ -225,6 +233,7 @@ private:
     std::vector<PrintedPage> pages;
     std::vector<std::string> pageCategories; // folded
     int line = 0;
+    bool bodyEmpty = true; // nothing below the heading yet
     bool anyRowDone = false;
     float categorySum = 0;
     float grandSum = 0;

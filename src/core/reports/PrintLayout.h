@@ -65,7 +65,9 @@ struct PrintLayout
 // Lays the list out as pages of fixed-width text lines: title, heading, one line per item and group
 // member (with its notes below when asked), category weight lines, the grand total and page numbers.
 // The font starts at fontPoints and shrinks a point at a time, down to 2 points, until 69 characters
-// fit across the page.
+// fit across the page. The bottom limit is the printable height less an inch and half a line: a page ends
+// after the row whose last line's top has reached it, while a row with its notes, a group's member and
+// the closing lines go to the next page rather than end below it.
 PrintLayout layOutPrintout(const std::vector<ReportRow>& rows, const PrintOptions& options, const PrintablePage& page,
                            int fontPoints, const MeasureFont& measure);
 
