@@ -27,10 +27,15 @@ using cairnly::Message;
 
 namespace {
 
-const FileDialogSpec openSpec{QStringLiteral("Open a Gear Weight Data File"),
-                              QStringLiteral("Gear Weight Files (*.dat);;Text Files (*.txt)")};
-const FileDialogSpec saveAsSpec{QStringLiteral("Save Current Configuration As..."), openSpec.filters};
-const QString lighterPackFilters = QStringLiteral("LighterPack CSV (*.csv);;All Files (*)");
+QString listFilters()
+{
+    return QObject::tr("Gear Weight Files (*.dat);;Text Files (*.txt)");
+}
+
+QString lighterPackFilters()
+{
+    return QObject::tr("LighterPack CSV (*.csv);;All Files (*)");
+}
 
 } // namespace
 
@@ -156,7 +161,7 @@ void MainWindow::updateRecentFiles()
     int number = 1;
     for (const auto& file : recentFiles.entries()) {
         const QString name = fromPath(file);
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(number++).arg(name), this);
+        auto* action = new QAction(tr("&%1 %2").arg(number++).arg(name), this);
         action->setObjectName(QStringLiteral("recentFileAction%1").arg(number - 1));
         connect(action, &QAction::triggered, this, [this, name] { openRecentFile(name); });
         fileMenu->insertAction(recentSeparator, action);
@@ -223,7 +228,7 @@ void MainWindow::showOpened(const std::filesystem::path& file, const std::vector
 
 void MainWindow::openFile()
 {
-    const auto name = prompts.openFileName(this, openSpec);
+    const auto name = prompts.openFileName(this, {tr("Open a Gear Weight Data File"), listFilters()});
     if (!name)
         return;
     const std::filesystem::path file = toPath(*name);
@@ -253,7 +258,7 @@ void MainWindow::saveFileAs()
 {
     if (prompts.refused(this, document.saveRefusal()))
         return;
-    const auto name = prompts.saveFileName(this, saveAsSpec);
+    const auto name = prompts.saveFileName(this, {tr("Save Current Configuration As..."), listFilters()});
     if (!name)
         return;
     const std::filesystem::path file = toPath(*name);
@@ -300,7 +305,7 @@ void MainWindow::importLighterPackCsv()
 {
     if (prompts.refused(this, document.list().changeRefusal()))
         return;
-    const auto name = prompts.openFileName(this, {QStringLiteral("Import LighterPack CSV"), lighterPackFilters});
+    const auto name = prompts.openFileName(this, {tr("Import LighterPack CSV"), lighterPackFilters()});
     if (!name)
         return;
     cairnly::FileCommandOutcome outcome;
@@ -313,7 +318,7 @@ void MainWindow::importLighterPackCsv()
 
 void MainWindow::exportLighterPackCsv()
 {
-    const auto name = prompts.saveFileName(this, {QStringLiteral("Export LighterPack CSV"), lighterPackFilters});
+    const auto name = prompts.saveFileName(this, {tr("Export LighterPack CSV"), lighterPackFilters()});
     if (name)
         prompts.show(this, cairnly::exportLighterPack(document.list(), toPath(*name)).message);
 }

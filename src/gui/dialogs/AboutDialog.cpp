@@ -25,7 +25,7 @@ AboutDialog::AboutDialog(const QString& tutorialFile, Desktop& desktopServices, 
     : QDialog(parent), tutorial(tutorialFile), desktop(desktopServices), prompts(prompter)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Cairnly"));
+    setWindowTitle(tr("About Cairnly"));
     setModal(true);
 
     auto* icon = new QLabel(this);

@@ -12,11 +12,11 @@
 AddColumnDialog::AddColumnDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("addColumnDialog"));
-    setWindowTitle(QStringLiteral("Add New Column"));
+    setWindowTitle(tr("Add New Column"));
     setModal(true);
 
     headingEdit = cp1252Edit("headingEdit", 40, this);
-    auto* headingLabel = new QLabel(QStringLiteral("Heading: "), this);
+    auto* headingLabel = new QLabel(tr("Heading: "), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
     headingLabel->setBuddy(headingEdit);
     auto* heading = new QFormLayout;

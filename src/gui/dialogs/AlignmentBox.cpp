@@ -5,21 +5,21 @@
 
 namespace {
 
-QRadioButton* radioButton(const char* text, const char* objectName, QWidget* parent)
+QRadioButton* radioButton(const QString& text, const char* objectName, QWidget* parent)
 {
-    auto* button = new QRadioButton(QString::fromLatin1(text), parent);
+    auto* button = new QRadioButton(text, parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
 }
 
 } // namespace
 
-AlignmentBox::AlignmentBox(QWidget* parent) : QGroupBox(QStringLiteral("Alignment:"), parent)
+AlignmentBox::AlignmentBox(QWidget* parent) : QGroupBox(tr("Alignment:"), parent)
 {
     setObjectName(QStringLiteral("alignmentGroupBox"));
-    left = radioButton("Left", "leftRadioButton", this);
-    center = radioButton("Center", "centerRadioButton", this);
-    right = radioButton("Right", "rightRadioButton", this);
+    left = radioButton(tr("Left"), "leftRadioButton", this);
+    center = radioButton(tr("Center"), "centerRadioButton", this);
+    right = radioButton(tr("Right"), "rightRadioButton", this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(left);
     layout->addWidget(center);

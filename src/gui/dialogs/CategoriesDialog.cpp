@@ -31,10 +31,10 @@ CategoriesDialog::CategoriesDialog(const Fields& initial, Hooks dialogHooks, Pro
     : QDialog(parent), hooks(std::move(dialogHooks)), prompts(prompter), list(initial.categories)
 {
     setObjectName(QStringLiteral("categoriesDialog"));
-    setWindowTitle(QStringLiteral("Configure Categories"));
+    setWindowTitle(tr("Configure Categories"));
     setModal(true);
 
-    auto* label = new QLabel(QStringLiteral("Current Categories:"), this);
+    auto* label = new QLabel(tr("Current Categories:"), this);
     label->setObjectName(QStringLiteral("currentCategoriesLabel"));
     categoryBox = new QComboBox(this);
     categoryBox->setObjectName(QStringLiteral("categoryComboBox"));
@@ -106,8 +106,8 @@ void CategoriesDialog::updateButtons()
 
 void CategoriesDialog::addClicked()
 {
-    const auto typed = prompts.inputText(this, QStringLiteral("Add New Category"),
-                                         QStringLiteral("Enter New Category (20 characters max.)"), categoryCapacity);
+    const auto typed = prompts.inputText(this, tr("Add New Category"), tr("Enter New Category (20 characters max.)"),
+                                         categoryCapacity);
     if (!typed)
         return;
     const std::string name = toCp1252(*typed);
@@ -133,9 +133,8 @@ void CategoriesDialog::renameClicked()
         return;
     if (hooks.inUse(*oldName) && !prompts.ask(this, cairnly::renameCategoryQuestion(*oldName)))
         return;
-    const auto typed =
-        prompts.inputText(this, QStringLiteral("Rename Category"),
-                          QString::fromStdString(cairnly::renameCategoryPrompt(*oldName)), categoryCapacity);
+    const auto typed = prompts.inputText(
+        this, tr("Rename Category"), QString::fromStdString(cairnly::renameCategoryPrompt(*oldName)), categoryCapacity);
     if (!typed)
         return;
     const std::string newName = toCp1252(*typed);

@@ -19,9 +19,9 @@
 
 namespace {
 
-QCheckBox* checkBox(const char* text, const char* objectName, bool checked, QWidget* parent)
+QCheckBox* checkBox(const QString& text, const char* objectName, bool checked, QWidget* parent)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    auto* box = new QCheckBox(text, parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setChecked(checked);
     return box;
@@ -34,20 +34,20 @@ ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontCha
     : QDialog(parent), printFontChanged(std::move(fontChanged)), runner(dialogRunner), printFont(initial.printFont)
 {
     setObjectName(QStringLiteral("configureDialog"));
-    setWindowTitle(QStringLiteral("Configure Cairnly"));
+    setWindowTitle(tr("Configure Cairnly"));
     setModal(true);
 
-    auto* printing = new QGroupBox(QStringLiteral("Printing Options"), this);
+    auto* printing = new QGroupBox(tr("Printing Options"), this);
     printing->setObjectName(QStringLiteral("printingOptionsGroupBox"));
-    auto* fontButton = new QPushButton(cairnlyIcon("font"), QStringLiteral("Select Printing Font..."), printing);
+    auto* fontButton = new QPushButton(cairnlyIcon("font"), tr("Select Printing Font..."), printing);
     fontButton->setObjectName(QStringLiteral("printingFontButton"));
     fontButton->setAutoDefault(false);
-    auto* whenPrinting = new QLabel(QStringLiteral("When Printing..."), printing);
+    auto* whenPrinting = new QLabel(tr("When Printing..."), printing);
     whenPrinting->setObjectName(QStringLiteral("whenPrintingLabel"));
     totalEachCategoryBox =
-        checkBox("Total Each Category", "totalEachCategoryCheckBox", initial.totalEachCategory, printing);
-    showGrandTotalBox = checkBox("Show Grand Total", "showGrandTotalCheckBox", initial.showGrandTotal, printing);
-    printNotesBox = checkBox("Print Notes", "printNotesCheckBox", initial.printNotes, printing);
+        checkBox(tr("Total Each Category"), "totalEachCategoryCheckBox", initial.totalEachCategory, printing);
+    showGrandTotalBox = checkBox(tr("Show Grand Total"), "showGrandTotalCheckBox", initial.showGrandTotal, printing);
+    printNotesBox = checkBox(tr("Print Notes"), "printNotesCheckBox", initial.printNotes, printing);
     auto* printingLayout = new QVBoxLayout(printing);
     printingLayout->addWidget(fontButton);
     printingLayout->addSpacing(6);
@@ -57,13 +57,13 @@ ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontCha
     printingLayout->addWidget(printNotesBox);
     printingLayout->addStretch();
 
-    auto* colors = new QGroupBox(QStringLiteral("List Color Options"), this);
+    auto* colors = new QGroupBox(tr("List Color Options"), this);
     colors->setObjectName(QStringLiteral("listColorOptionsGroupBox"));
     auto* colorsLayout = new QGridLayout(colors);
-    auto addColor = [&](const char* text, const char* objectName, cairnly::ColorValue value) {
+    auto addColor = [&](const QString& text, const char* objectName, cairnly::ColorValue value) {
         auto* button = new ColorButton(value, runner, colors);
         button->setObjectName(QString::fromLatin1(objectName));
-        auto* label = new QLabel(QString::fromLatin1(text), colors);
+        auto* label = new QLabel(text, colors);
         label->setBuddy(button);
         button->setAccessibleName(label->text());
         const int row = colorsLayout->rowCount();
@@ -71,9 +71,9 @@ ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontCha
         colorsLayout->addWidget(button, row, 1);
         return button;
     };
-    backgroundButton = addColor("Background Color", "backgroundColorButton", initial.background);
-    alternateButton = addColor("Alternate Row Color", "alternateRowColorButton", initial.alternate);
-    groupButton = addColor("Group Color", "groupColorButton", initial.group);
+    backgroundButton = addColor(tr("Background Color"), "backgroundColorButton", initial.background);
+    alternateButton = addColor(tr("Alternate Row Color"), "alternateRowColorButton", initial.alternate);
+    groupButton = addColor(tr("Group Color"), "groupColorButton", initial.group);
     colorsLayout->setRowStretch(colorsLayout->rowCount(), 1);
 
     auto* groups = new QHBoxLayout;

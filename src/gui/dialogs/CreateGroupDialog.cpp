@@ -16,7 +16,7 @@ CreateGroupDialog::CreateGroupDialog(const cairnly::CreateGroupRequest& request,
     : QDialog(parent), nameProblem(std::move(nameProblem)), prompts(prompts)
 {
     setObjectName(QStringLiteral("createGroupDialog"));
-    setWindowTitle(QStringLiteral("Create Group"));
+    setWindowTitle(tr("Create Group"));
     setModal(true);
 
     // One arg() call for both names, so a "%2" typed into the first never takes the second's place.
@@ -31,8 +31,8 @@ CreateGroupDialog::CreateGroupDialog(const cairnly::CreateGroupRequest& request,
     nameEdit = cp1252Edit("groupNameEdit", 40, this);
     notesEdit = cp1252Edit("groupNotesEdit", 50, this);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Group Name:"), nameEdit);
-    fields->addRow(QStringLiteral("Group Notes:"), notesEdit);
+    fields->addRow(tr("Group Name:"), nameEdit);
+    fields->addRow(tr("Group Notes:"), notesEdit);
 
     QHBoxLayout* buttons = okCancelButtons(*this, false);
 

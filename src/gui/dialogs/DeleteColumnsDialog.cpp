@@ -13,10 +13,10 @@ DeleteColumnsDialog::DeleteColumnsDialog(const std::vector<std::string>& columnH
     : QDialog(parent), headings(columnHeadings)
 {
     setObjectName(QStringLiteral("deleteColumnsDialog"));
-    setWindowTitle(QStringLiteral("Delete User Columns"));
+    setWindowTitle(tr("Delete User Columns"));
     setModal(true);
 
-    auto* prompt = new QLabel(QStringLiteral("Select Column(s) to delete."), this);
+    auto* prompt = new QLabel(tr("Select Column(s) to delete."), this);
     prompt->setObjectName(QStringLiteral("promptLabel"));
     columnList = new QListWidget(this);
     columnList->setObjectName(QStringLiteral("columnListWidget"));

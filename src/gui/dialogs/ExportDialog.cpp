@@ -19,34 +19,34 @@ ExportDialog::ExportDialog(const cairnly::ExportChoices& choices, bool mailAvail
     : QDialog(parent), prompts(prompts), accepted(choices)
 {
     setObjectName(QStringLiteral("exportDialog"));
-    setWindowTitle(QStringLiteral("Export Gear Data"));
+    setWindowTitle(tr("Export Gear Data"));
     setModal(true);
 
-    auto* targets = new QGroupBox(QStringLiteral("Export Gear Data to"), this);
+    auto* targets = new QGroupBox(tr("Export Gear Data to"), this);
     auto* grid = new QGridLayout(targets);
-    const QString textFilter = QStringLiteral("Text Files (*.TXT)");
-    text = addFormatLine(grid, 0, "text", QStringLiteral("Text File: "), choices.text, choices.path(ExportFormat::Text),
-                         textFilter, &lastTextName);
-    commaDelimited = addFormatLine(grid, 1, "comma", QStringLiteral("Comma Delimited File:"), choices.commaDelimited,
+    const QString textFilter = tr("Text Files (*.TXT)");
+    text = addFormatLine(grid, 0, "text", tr("Text File: "), choices.text, choices.path(ExportFormat::Text), textFilter,
+                         &lastTextName);
+    commaDelimited = addFormatLine(grid, 1, "comma", tr("Comma Delimited File:"), choices.commaDelimited,
                                    choices.path(ExportFormat::CommaDelimited), textFilter, &lastTextName);
-    html = addFormatLine(grid, 2, "html", QStringLiteral("HTML File:"), choices.html, choices.path(ExportFormat::Html),
-                         QStringLiteral("HTML Files (*.HTM)"), &lastHtmlName);
-    xml = addFormatLine(grid, 3, "xml", QStringLiteral("XML File:"), choices.xml, choices.path(ExportFormat::Xml),
-                        QStringLiteral("XML Files (*.XML)"), &lastXmlName);
-    sendAsEmail = new QCheckBox(QStringLiteral("Send as EMail"), targets);
+    html = addFormatLine(grid, 2, "html", tr("HTML File:"), choices.html, choices.path(ExportFormat::Html),
+                         tr("HTML Files (*.HTM)"), &lastHtmlName);
+    xml = addFormatLine(grid, 3, "xml", tr("XML File:"), choices.xml, choices.path(ExportFormat::Xml),
+                        tr("XML Files (*.XML)"), &lastXmlName);
+    sendAsEmail = new QCheckBox(tr("Send as EMail"), targets);
     sendAsEmail->setObjectName(QStringLiteral("sendAsEmailCheckBox"));
     sendAsEmail->setChecked(choices.sendAsEmail && mailAvailable);
     sendAsEmail->setEnabled(mailAvailable);
     grid->addWidget(sendAsEmail, 4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
-    auto* options = new QGroupBox(QStringLiteral("Options"), this);
-    allItems = new QRadioButton(QStringLiteral("Export All Items"), options);
+    auto* options = new QGroupBox(tr("Options"), this);
+    allItems = new QRadioButton(tr("Export All Items"), options);
     allItems->setObjectName(QStringLiteral("allItemsRadioButton"));
-    onlyChecked = new QRadioButton(QStringLiteral("Export only Checked Items"), options);
+    onlyChecked = new QRadioButton(tr("Export only Checked Items"), options);
     onlyChecked->setObjectName(QStringLiteral("onlyCheckedRadioButton"));
     (choices.onlyChecked ? onlyChecked : allItems)->setChecked(true);
-    includeNotes = new QCheckBox(QStringLiteral("Include Notes"), options);
+    includeNotes = new QCheckBox(tr("Include Notes"), options);
     includeNotes->setObjectName(QStringLiteral("includeNotesCheckBox"));
     includeNotes->setChecked(choices.includeNotes);
     auto* optionsLayout = new QVBoxLayout(options);
@@ -76,7 +76,7 @@ ExportDialog::FormatLine ExportDialog::addFormatLine(QGridLayout* grid, int row,
     // Any character a file name may hold, and no length limit: a cut path would export elsewhere.
     line.path = new QLineEdit(fromPath(path), box);
     line.path->setObjectName(QStringLiteral("%1Edit").arg(QLatin1String(role)));
-    auto* browseButton = new QPushButton(QStringLiteral("Browse..."), box);
+    auto* browseButton = new QPushButton(tr("Browse..."), box);
     browseButton->setObjectName(QStringLiteral("%1BrowseButton").arg(QLatin1String(role)));
     browseButton->setAutoDefault(false);
     QLineEdit* edit = line.path;
@@ -91,7 +91,7 @@ ExportDialog::FormatLine ExportDialog::addFormatLine(QGridLayout* grid, int row,
 void ExportDialog::browse(QLineEdit* edit, const QString& filter, QString* lastName)
 {
     // Only a file that exists can be chosen here; a new file's name is typed into the edit box.
-    FileDialogSpec spec{QStringLiteral("Save As"), filter, true, *lastName};
+    FileDialogSpec spec{tr("Save As"), filter, true, *lastName};
     const std::optional<QString> name = prompts.saveFileName(this, spec);
     if (!name)
         return;

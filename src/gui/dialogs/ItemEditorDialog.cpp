@@ -49,7 +49,7 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
       categories(initial.categories), columnHeadings(initial.columnHeadings), columnSlots(initial.entry.columnTexts)
 {
     setObjectName(QStringLiteral("itemEditorDialog"));
-    setWindowTitle(QStringLiteral("Gear Information"));
+    setWindowTitle(tr("Gear Information"));
     setModal(true);
     columnSlots.resize(columnHeadings.size());
 
@@ -66,8 +66,7 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     fitToCharacters(multiplierEdit, 5);
     notesEdit = cp1252Edit("notesEdit", 50, this);
 
-    auto* columnsLabel =
-        new QLabel(QStringLiteral("Custom Column(s) text. Click column title, then enter text below"), this);
+    auto* columnsLabel = new QLabel(tr("Custom Column(s) text. Click column title, then enter text below"), this);
     columnsLabel->setObjectName(QStringLiteral("columnsLabel"));
     columnsLabel->setWordWrap(true);
     columnList = new QListWidget(this);
@@ -97,15 +96,15 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
 
     // One form for the item's fields and the column text, so that all the labels line up.
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Category:"), categoryBox);
-    fields->addRow(QStringLiteral("Item:"), itemEdit);
-    fields->addRow(QStringLiteral("Weight (oz or gm):"), weightRow);
-    fields->addRow(QStringLiteral("Multiply by:"), multiplierRow);
-    fields->addRow(QStringLiteral("Notes:"), notesEdit);
+    fields->addRow(tr("Category:"), categoryBox);
+    fields->addRow(tr("Item:"), itemEdit);
+    fields->addRow(tr("Weight (oz or gm):"), weightRow);
+    fields->addRow(tr("Multiply by:"), multiplierRow);
+    fields->addRow(tr("Notes:"), notesEdit);
     fields->addRow(separator);
     fields->addRow(columnsLabel);
     fields->addRow(columnList);
-    fields->addRow(QStringLiteral("Text for selected column:"), columnTextEdit);
+    fields->addRow(tr("Text for selected column:"), columnTextEdit);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

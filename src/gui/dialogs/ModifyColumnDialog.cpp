@@ -14,10 +14,10 @@ ModifyColumnDialog::ModifyColumnDialog(const std::vector<cairnly::UserColumn>& u
     : QDialog(parent), columns(userColumns)
 {
     setObjectName(QStringLiteral("modifyColumnDialog"));
-    setWindowTitle(QStringLiteral("Modify Custom Column"));
+    setWindowTitle(tr("Modify Custom Column"));
     setModal(true);
 
-    auto* chooseLabel = new QLabel(QStringLiteral("Choose Column"), this);
+    auto* chooseLabel = new QLabel(tr("Choose Column"), this);
     chooseLabel->setObjectName(QStringLiteral("chooseLabel"));
     columnList = new QListWidget(this);
     columnList->setObjectName(QStringLiteral("columnListWidget"));
@@ -29,7 +29,7 @@ ModifyColumnDialog::ModifyColumnDialog(const std::vector<cairnly::UserColumn>& u
     columnList->setFixedHeight(columnList->fontMetrics().height() * 6 + 2 * columnList->frameWidth() + 8);
 
     headingEdit = cp1252Edit("headingEdit", 40, this);
-    auto* headingLabel = new QLabel(QStringLiteral("Heading:"), this);
+    auto* headingLabel = new QLabel(tr("Heading:"), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
     headingLabel->setBuddy(headingEdit);
     auto* heading = new QFormLayout;

@@ -15,10 +15,10 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("totalsDialog"));
-    setWindowTitle(QStringLiteral("Totals"));
+    setWindowTitle(tr("Totals"));
     setModal(true);
 
-    auto* caption = new QLabel(QStringLiteral("Totals by Category"), this);
+    auto* caption = new QLabel(tr("Totals by Category"), this);
     caption->setObjectName(QStringLiteral("captionLabel"));
 
     auto* lines = new QListWidget(this);

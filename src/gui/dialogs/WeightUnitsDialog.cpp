@@ -26,10 +26,10 @@ WeightUnitsDialog::WeightUnitsDialog(QWidget* parent) : QDialog(parent)
     explanation->setTextFormat(Qt::PlainText);
     explanation->setWordWrap(true);
 
-    auto* units = new QGroupBox(QStringLiteral("Display my Gear Weights as"), this);
-    metricButton = new QRadioButton(QStringLiteral("Metric"), units);
+    auto* units = new QGroupBox(tr("Display my Gear Weights as"), this);
+    metricButton = new QRadioButton(tr("Metric"), units);
     metricButton->setObjectName(QStringLiteral("metricRadioButton"));
-    nonMetricButton = new QRadioButton(QStringLiteral("Non-Metric"), units);
+    nonMetricButton = new QRadioButton(tr("Non-Metric"), units);
     nonMetricButton->setObjectName(QStringLiteral("nonMetricRadioButton"));
     nonMetricButton->setChecked(true);
     auto* unitsLayout = new QVBoxLayout(units);

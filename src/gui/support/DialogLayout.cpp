@@ -15,7 +15,7 @@ QPushButton* namedButton(const QString& text, const char* objectName, QWidget* p
 
 QPushButton* okButton(QDialog& dialog, bool withGlyph)
 {
-    auto* ok = new QPushButton(withGlyph ? cairnlyIcon("ok") : QIcon(), QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(withGlyph ? cairnlyIcon("ok") : QIcon(), QObject::tr("OK"), &dialog);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
@@ -24,7 +24,7 @@ QPushButton* okButton(QDialog& dialog, bool withGlyph)
 
 QPushButton* cancelButton(QDialog& dialog, bool withGlyph)
 {
-    auto* cancel = new QPushButton(withGlyph ? cairnlyIcon("cancel") : QIcon(), QStringLiteral("Cancel"), &dialog);
+    auto* cancel = new QPushButton(withGlyph ? cairnlyIcon("cancel") : QIcon(), QObject::tr("Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     return cancel;
