@@ -3,6 +3,7 @@
 #include "core/text/Cp1252.h"
 #include "core/text/CsvField.h"
 #include "core/text/Numbers.h"
+#include "core/text/Padding.h"
 
 #include <vector>
 
@@ -45,21 +46,6 @@ Walk walkRows(std::span<const ReportRow> rows, bool onlyChecked)
             walk.selectedTotal += readWeight(fieldText(row.record->weight));
     }
     return walk;
-}
-
-std::string padRight(std::string_view text, std::size_t width)
-{
-    std::string out(text);
-    if (out.size() < width)
-        out.append(width - out.size(), ' ');
-    return out;
-}
-
-std::string padLeft(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.insert(0, width - text.size(), ' ');
-    return text;
 }
 
 std::string totalText(float total)

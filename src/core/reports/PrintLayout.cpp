@@ -3,6 +3,7 @@
 #include "core/model/Message.h"
 #include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
+#include "core/text/Padding.h"
 
 #include <algorithm>
 #include <string_view>
@@ -14,21 +15,6 @@ constexpr int minimumLineCharacters = 69;
 constexpr int smallestFontPoints = 2;
 constexpr std::string_view heading = "Category              Item                                  Wt. (oz/gm)";
 constexpr std::size_t ruleLength = 71;
-
-std::string padRight(std::string_view text, std::size_t width)
-{
-    std::string padded(text);
-    if (padded.size() < width)
-        padded.append(width - padded.size(), ' ');
-    return padded;
-}
-
-std::string padLeft(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.insert(0, width - text.size(), ' ');
-    return text;
-}
 
 // "__%-21s%-41s%-10s"
 std::string rowLine(std::string_view category, std::string_view item, std::string_view weight)

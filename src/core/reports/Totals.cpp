@@ -3,23 +3,10 @@
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
 #include "core/text/Numbers.h"
+#include "core/text/Padding.h"
 
 namespace cairnly {
 namespace {
-
-std::string padRight(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
-    return text;
-}
-
-std::string padLeft(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.insert(0, width - text.size(), ' ');
-    return text;
-}
 
 std::string totalsLine(const std::string& name, float weight, bool metric)
 {
