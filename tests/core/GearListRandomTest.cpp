@@ -5,6 +5,7 @@
 #include "core/text/Numbers.h"
 
 #include <random>
+#include <set>
 
 using namespace cairnly;
 using namespace cairnly::testing;
@@ -146,19 +147,30 @@ TEST_F(ListRandomTest, LoadingPlacesRecordsAsInsertingThemOneByOneWould)
     }
 }
 
-TEST_F(ListRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
+TEST_F(ListRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheListAndUndoEveryStep)
 {
-    list->addColumn("Where", FormatLeft);
-    list->addColumn("Why", FormatRight);
+    std::vector<std::pair<std::string, std::string>> done; // each step's list before and after it
+    std::vector<std::pair<std::string, std::string>> redoable;
+    for (const char* heading : {"Where", "Why"}) {
+        const std::string before = snapshot();
+        list->addColumn(heading, FormatLeft);
+        done.emplace_back(before, snapshot());
+    }
     int groups = 0;
     for (int step = 0; step < 3000; ++step) {
         // Adding outweighs deleting so the list grows; a hide mode soon goes off again.
-        static const std::vector<double> weights = {14, 10, 8, 3, 10, 6, 3, 5, 4, 2, 5, 2, 2, 2, 2, 2, 3, 2, 8, 2};
+        static const std::vector<double> weights = {14, 10, 8, 3, 10, 6, 3, 5, 4, 2, 5,
+                                                    2,  2,  2, 2, 2,  3, 2, 8, 2, 5, 3};
         int operation = std::discrete_distribution<int>(weights.begin(), weights.end())(random);
         if ((document->hideNonSelected() || document->hideSelected()) &&
             std::uniform_int_distribution<int>(0, 1)(random))
             operation = document->hideNonSelected() ? 14 : 15;
         std::string name = "step " + std::to_string(step) + " op " + std::to_string(operation);
+        // Every command that changes the list is a step: undo gives back what was there before it, redo
+        // what it made, whatever the view did in between.
+        static const std::set<int> commands = {0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 17, 18, 19};
+        const bool hidden = document->hideNonSelected() || document->hideSelected();
+        const std::string before = commands.count(operation) ? snapshot() : std::string();
         switch (operation) {
         case 0:
         case 1: {
@@ -255,6 +267,43 @@ TEST_F(ListRandomTest, LongSequencesOfOperationsKeepEveryRuleOfTheList)
         case 19:
             list->clearSelected();
             break;
+        case 20: {
+            const auto undone = list->undo();
+            if (hidden) {
+                ASSERT_TRUE(std::holds_alternative<Message>(undone)) << name;
+            } else if (done.empty()) {
+                ASSERT_FALSE(list->canUndo()) << name;
+            } else {
+                ASSERT_EQ(snapshot(), done.back().first) << name;
+                redoable.push_back(done.back());
+                done.pop_back();
+            }
+            break;
+        }
+        case 21: {
+            const auto redone = list->redo();
+            if (hidden) {
+                ASSERT_TRUE(std::holds_alternative<Message>(redone)) << name;
+            } else if (redoable.empty()) {
+                ASSERT_FALSE(list->canRedo()) << name;
+            } else {
+                ASSERT_EQ(snapshot(), redoable.back().second) << name;
+                done.push_back(redoable.back());
+                redoable.pop_back();
+            }
+            break;
+        }
+        }
+        if (operation == 16) { // a list read afresh starts a new history
+            done.clear();
+            redoable.clear();
+        }
+        if (!before.empty()) {
+            if (const std::string after = snapshot(); after != before) {
+                ASSERT_TRUE(list->canUndo()) << name;
+                done.emplace_back(before, after);
+                redoable.clear();
+            }
         }
         checkInvariants(name);
         if (HasFatalFailure())

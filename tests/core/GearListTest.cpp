@@ -666,6 +666,7 @@ TEST_F(ListTest, MenuEntriesFollowTheListAndTheHighlight)
     MenuStates expected;
     expected.save = expected.saveAs = expected.print = expected.exportList = true;
     expected.selectAll = true;
+    expected.undo = true;
     EXPECT_EQ(menuStates(0), expected);
     group("Stove", "Pot", "Kitchen");
     list->setChecked(0, true);

@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, GroupsFormByADropAndOpenAndCloseByAClickOnTheItem)
     EXPECT_EQ(shownRows(), (Lines{"x Cooking|+ Kitchen|12.50|"}));
 }
 
-TEST_F(MainWindowTest, RemoveFromGroupComesFromTheMemberRowsRightClickMenu)
+TEST_F(MainWindowTest, TheListsRightClickMenuHasUndoAndRedoAndForAMemberRemoveFromGroup)
 {
     start();
     addThroughEditor("Cooking", "Pot", "5");
@@ -146,20 +146,69 @@ TEST_F(MainWindowTest, RemoveFromGroupComesFromTheMemberRowsRightClickMenu)
     nameNextGroup("Kitchen");
     drop(1, 0);
     clickCell(0, 1);
-    auto* menu = app->mainWindow().findChild<QMenu*>("memberMenu");
+    auto* menu = app->mainWindow().findChild<QMenu*>("listMenu");
+    auto shownEntries = [menu] {
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                texts << action->text();
+        }
+        return texts;
+    };
     const QPoint onGroup = view()->visualRect(model()->index(0, 1)).center();
-    QContextMenuEvent nothing(QContextMenuEvent::Mouse, onGroup, view()->viewport()->mapToGlobal(onGroup));
-    QApplication::sendEvent(view()->viewport(), &nothing);
-    EXPECT_FALSE(menu->isVisible()); // only member rows have the menu
+    QContextMenuEvent onGroupRow(QContextMenuEvent::Mouse, onGroup, view()->viewport()->mapToGlobal(onGroup));
+    QApplication::sendEvent(view()->viewport(), &onGroupRow);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(shownEntries(), (QStringList{"&Undo Group", "&Redo"}));
+    menu->hide();
 
     const QPoint onPot = view()->visualRect(model()->index(rowShowing("Pot"), 1)).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, onPot, view()->viewport()->mapToGlobal(onPot));
-    QApplication::sendEvent(view()->viewport(), &event);
+    QContextMenuEvent onMemberRow(QContextMenuEvent::Mouse, onPot, view()->viewport()->mapToGlobal(onPot));
+    QApplication::sendEvent(view()->viewport(), &onMemberRow);
     ASSERT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->actions().front()->text(), "&Remove from Group");
-    menu->actions().front()->trigger();
+    EXPECT_EQ(shownEntries(), (QStringList{"&Undo Group", "&Redo", "&Remove from Group"}));
+    menu->actions().back()->trigger();
     menu->hide();
     EXPECT_EQ(shownRows(), (Lines{"- Cooking|- Kitchen|7.00|", "x |Stove|7.00|", "- |Pot|5.00|"}));
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) from the list; the entries name the step and highlight its rows.
+TEST_F(MainWindowTest, UndoAndRedoNameTheirStepTakeTheirKeysAndAreRefusedInAHideMode)
+{
+    start();
+    EXPECT_FALSE(commands().undo->isEnabled());
+    EXPECT_EQ(commands().undo->text(), "&Undo");
+    EXPECT_EQ(commands().redo->text(), "&Redo");
+    addThroughEditor("Tent", "Fly", "12");
+    addThroughEditor("Tent", "Pegs", "3");
+    highlight({rowShowing("Fly")});
+    prompts.answers.push_back(true);
+    commands().remove->trigger();
+    EXPECT_EQ(commands().undo->text(), "&Undo Delete");
+    EXPECT_TRUE(commands().undo->isEnabled());
+
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shownRows(), (Lines{"- Tent|Fly|12.00|", "- |Pegs|3.00|"}));
+    EXPECT_EQ(view()->highlightedRows(), QList<int>{0});
+    EXPECT_EQ(commands().undo->text(), "&Undo Add Item");
+    EXPECT_EQ(commands().redo->text(), "&Redo Delete");
+    QTest::keyClick(view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(shownRows(), (Lines{"- Tent|Pegs|3.00|"}));
+    QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shownRows(), (Lines{"- Tent|Pegs|3.00|"}));
+    EXPECT_FALSE(commands().redo->isEnabled());
+
+    tick(0);
+    widget<QCheckBox>("hideNonSelectedCheckBox")->click();
+    commands().undo->trigger();
+    EXPECT_EQ(prompts.shown.back(),
+              (Message{"Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list", "Important!",
+                       MessageIcon::Exclamation}));
+    widget<QCheckBox>("hideNonSelectedCheckBox")->click();
+    commands().undo->trigger();
+    EXPECT_EQ(shownRows(), (Lines{"- Tent|Pegs|3.00|"}));
 }
 
 TEST_F(MainWindowTest, DeleteConfirmsAndDeletesTheHighlightedRows)

@@ -3,6 +3,7 @@
 #include "ScratchFolder.h"
 #include "core/document/ControlStates.h"
 #include "core/document/GearDocument.h"
+#include "core/files/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,25 @@ protected:
         const int onto = rowOf(target);
         ASSERT_TRUE(std::holds_alternative<CreateGroupRequest>(list->dropOnRow(source, onto)));
         ASSERT_GE(list->createGroup(source, onto, name, ""), 0);
+    }
+
+    // Everything the list shows or would write: the rows, the file's bytes and the state beside them.
+    std::string snapshot()
+    {
+        std::string all;
+        for (const std::string& line : table())
+            all += line + "\n";
+        all += formatDataFile(list->categories(), list->topLevelRecords());
+        for (const std::string& name : list->groupNames())
+            all += name + ";";
+        for (const ListColumn& column : list->columns().columns)
+            all += column.heading + ":" + std::to_string(column.format) + ";";
+        for (int column = 0; column < list->columnCount(); ++column)
+            all += std::to_string(list->sortDirection(column));
+        const ButtonStates b = buttons();
+        all += list->totalLine() + (list->metric() ? "g" : "o") + (list->otherSort() ? "s" : "-") +
+               (b.add ? "a" : "-") + (b.modify ? "m" : "-");
+        return all;
     }
 
     // Each row as "<kind> <tick> cell|cell|...": kind I, G or M; tick x or -.

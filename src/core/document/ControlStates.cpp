@@ -29,6 +29,11 @@ ControlStates controlStates(const GearList& list, int highlightedCount)
     m.expandAll = m.collapseAll = list.anyGroup();
     m.deleteColumn = m.modifyColumn = !list.userColumns().empty();
 
+    m.undo = list.canUndo();
+    m.redo = list.canRedo();
+    states.undoText = m.undo ? "&Undo " + list.undoLabel() : "&Undo";
+    states.redoText = m.redo ? "&Redo " + list.redoLabel() : "&Redo";
+
     states.hideNonSelectedText = hidden.nonSelected ? "Show &Non-Selected" : "Hide &Non-Selected";
     states.hideSelectedText = hidden.selected ? "S&how Selected" : "&Hide Selected";
     return states;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace cairnly {
 
 class GearList;
@@ -37,6 +39,8 @@ struct MenuStates
     bool collapseAll = false;
     bool deleteColumn = false;
     bool modifyColumn = false;
+    bool undo = false;
+    bool redo = false;
 
     bool operator==(const MenuStates&) const = default;
 };
@@ -48,6 +52,8 @@ struct ControlStates
     MenuStates menus;
     const char* hideNonSelectedText; // the two hide modes' menu entries name what they do next
     const char* hideSelectedText;
+    std::string undoText; // "&Undo Delete", or "&Undo" when there is nothing to undo
+    std::string redoText;
 };
 
 ControlStates controlStates(const GearList& list, int highlightedCount);

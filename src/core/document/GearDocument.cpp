@@ -199,15 +199,23 @@ std::vector<Message> GearDocument::switchHideModes(HideModes modes)
     if (modes == before)
         return {};
     std::vector<Message> messages;
-    // Turning the first mode on writes the whole list to the working file, which the modes read from.
+    // Turning the first mode on writes the whole list to the working file, which the modes read from;
+    // turning the last one off brings the whole list back as the file holds it.
     if (!before.any()) {
         WriteReport report = write();
         messages = std::move(report.messages);
         if (!report.listWritten)
             return messages;
     }
-    for (Message& message : readWorkingFile(modes))
+    if (!modes.any()) {
+        gearList.showWhole();
+        return messages;
+    }
+    const fs::path file = workingDataFile();
+    DataFileContents contents = readDataFile(file);
+    for (Message& message : guardAfterReading(file, contents))
         messages.push_back(std::move(message));
+    gearList.showPart(std::move(contents), modes);
     return messages;
 }
 

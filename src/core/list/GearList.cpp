@@ -2,6 +2,7 @@
 
 #include "core/files/DataFile.h"
 #include "core/list/GearListChange.h"
+#include "core/list/GearListHistory.h"
 #include "core/list/ListMessages.h"
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
@@ -15,7 +16,7 @@ namespace cairnly {
 
 using namespace listmessages;
 
-GearList::GearList() : totalText(cairnly::totalLine(0.0f, false))
+GearList::GearList() : totalText(cairnly::totalLine(0.0f, false)), history(std::make_unique<History>())
 {
     layout = columnLayout(Settings{}, clientWidth);
 }
@@ -173,6 +174,8 @@ void GearList::insertRows(int position, std::vector<Row> newRows)
     if (newRows.empty())
         return;
     const int count = static_cast<int>(newRows.size());
+    if (Step* step = recordingStep())
+        step->entries.emplace_back(Entry::Kind::Inserted, position, count);
     const bool notify = observer && !resetting;
     if (notify)
         observer->rowsAboutToBeInserted(position, position + count - 1);
@@ -185,32 +188,38 @@ void GearList::insertRows(int position, std::vector<Row> newRows)
     notifyChanged(position + count, rowCount() - 1);
 }
 
-std::vector<GearList::Row> GearList::takeRows(int first, int count)
+void GearList::takeRows(int first, int count)
 {
     if (count <= 0)
-        return {};
+        return;
     const bool notify = observer && !resetting;
     if (notify)
         observer->rowsAboutToBeRemoved(first, first + count - 1);
-    std::vector<Row> taken(std::make_move_iterator(rows.begin() + first),
-                           std::make_move_iterator(rows.begin() + first + count));
-    rows.erase(rows.begin() + first, rows.begin() + first + count);
+    const auto begin = rows.begin() + first;
+    if (Step* step = recordingStep()) {
+        Entry entry{Entry::Kind::Removed, first};
+        entry.rows.assign(std::make_move_iterator(begin), std::make_move_iterator(begin + count));
+        step->entries.push_back(std::move(entry));
+    }
+    rows.erase(begin, begin + count);
     categoryRuleStale = true;
     if (notify)
         observer->rowsRemoved();
     notifyChanged(first, rowCount() - 1);
-    return taken;
 }
 
 void GearList::replaceRecord(int row, std::unique_ptr<GearRecord> record)
 {
     const int oldKey = rows[row].categoryKey;
     const GearRecord* old = rows[row].record.get();
-    GearRecord* replacement = record.get();
-    // The member rows shown under a group belong to its new record now.
-    for (int i = row + 1; i < rowCount() && rows[i].record->isMember && rows[i].record->parent == old; ++i)
-        rows[i].record->parent = replacement;
-    rows[row] = makeRow(std::move(record), rows[row].checked);
+    Row replacement = makeRow(std::move(record), rows[row].checked);
+    std::swap(rows[row], replacement);
+    if (Step* step = recordingStep()) {
+        Entry entry{Entry::Kind::Replaced, row};
+        entry.rows.push_back(std::move(replacement));
+        step->entries.push_back(std::move(entry));
+    }
+    repointMembers(row, old);
     if (rows[row].categoryKey != oldKey) {
         categoryRuleStale = true;
         notifyChanged(row, rowCount() - 1);
@@ -219,42 +228,86 @@ void GearList::replaceRecord(int row, std::unique_ptr<GearRecord> record)
     }
 }
 
+// The member rows shown under a group belong to its record in the row now.
+void GearList::repointMembers(int groupRow, const GearRecord* old)
+{
+    GearRecord* group = rows[groupRow].record.get();
+    for (int i = groupRow + 1; i < rowCount() && rows[i].record->isMember && rows[i].record->parent == old; ++i)
+        rows[i].record->parent = group;
+}
+
+std::pair<std::vector<int>, std::vector<GearList::Row>> GearList::rebuild(const std::vector<int>& sources,
+                                                                          std::vector<Row> added)
+{
+    // The inverse names, for each place the rows had, where that row went; the rows that went and the
+    // added ones are what the other way takes out and adds back.
+    std::vector<int> inverse(rows.size(), -1);
+    std::vector<Row> rebuilt;
+    rebuilt.reserve(sources.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (sources[i] >= 0) {
+            inverse[static_cast<std::size_t>(sources[i])] = static_cast<int>(i);
+            rebuilt.push_back(std::move(rows[static_cast<std::size_t>(sources[i])]));
+        } else {
+            rebuilt.push_back(std::move(added[next++]));
+        }
+    }
+    std::vector<Row> removed;
+    for (std::size_t j = 0; j < inverse.size(); ++j) {
+        if (inverse[j] < 0)
+            removed.push_back(std::move(rows[j]));
+    }
+    rows = std::move(rebuilt);
+    categoryRuleStale = true;
+    return {std::move(inverse), std::move(removed)};
+}
+
 void GearList::rebuildRows(const std::vector<int>& sources, std::vector<Row> added)
 {
     const bool notify = observer && !resetting;
     if (notify)
         observer->aboutToReset();
-    std::vector<Row> rebuilt;
-    rebuilt.reserve(sources.size());
-    std::size_t next = 0;
-    for (const int source : sources)
-        rebuilt.push_back(source >= 0 ? std::move(rows[static_cast<std::size_t>(source)]) : std::move(added[next++]));
-    rows = std::move(rebuilt);
-    categoryRuleStale = true;
+    auto [inverse, removed] = rebuild(sources, std::move(added));
+    if (Step* step = recordingStep()) {
+        Entry entry{Entry::Kind::Rebuilt};
+        entry.sources = std::move(inverse);
+        entry.rows = std::move(removed);
+        step->entries.push_back(std::move(entry));
+    }
     if (notify)
         observer->reset();
 }
 
 void GearList::setRowChecked(int row, bool checked)
 {
+    if (Step* step = recordingStep())
+        step->entries.emplace_back(Entry::Kind::Ticked, row, 0, rows[row].checked);
     rows[row].checked = checked;
     notifyChanged(row, row);
 }
 
-std::vector<char> GearList::setTicks(std::vector<char> ticks)
+void GearList::setTicks(std::vector<char> ticks)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const bool checked = ticks[i] != 0;
         ticks[i] = rows[i].checked ? 1 : 0;
         rows[i].checked = checked;
     }
+    if (Step* step = recordingStep()) {
+        Entry entry{Entry::Kind::Ticks};
+        entry.ticks = std::move(ticks);
+        step->entries.push_back(std::move(entry));
+    }
     notifyChanged(0, rowCount() - 1);
-    return ticks;
 }
 
 void GearList::setExpanded(int groupRow, bool expanded)
 {
-    rows[groupRow].record->expanded = expanded ? 1 : 0;
+    GearRecord& group = *rows[groupRow].record;
+    if (Step* step = recordingStep())
+        step->entries.emplace_back(Entry::Kind::Expanded, groupRow, 0, group.expanded != 0);
+    group.expanded = expanded ? 1 : 0;
     notifyChanged(groupRow, groupRow);
 }
 
@@ -281,6 +334,7 @@ void GearList::updateTotal(bool rewriteLine)
 void GearList::loadColumns(const Settings& settings)
 {
     Change change(*this, Change::Reset);
+    history->current.reset(); // columns laid out afresh are no step
     inGrams = settings.metric;
     columnDefinitions = settings.userColumns;
     layout = columnLayout(settings, clientWidth);
@@ -304,6 +358,7 @@ void GearList::storeColumns(Settings& settings) const
 void GearList::load(DataFileContents contents, HideModes modes)
 {
     Change change(*this, Change::Reset);
+    *history = History{};
     hidden = modes;
     categoryList = std::move(contents.categories);
     groupNameList = std::move(contents.groupNames);
@@ -348,6 +403,58 @@ void GearList::load(DataFileContents contents, HideModes modes)
     updateTotal(true);
 }
 
+void GearList::showPart(DataFileContents contents, HideModes modes)
+{
+    if (!wholeList) {
+        wholeList =
+            std::make_unique<SetAside>(SetAside{std::move(rows), std::move(categoryList), std::move(groupNameList),
+                                                scalars(), std::move(categoryKeys), std::move(history)});
+        history = std::make_unique<History>();
+    }
+    load(std::move(contents), modes);
+}
+
+void GearList::showWhole()
+{
+    if (!wholeList)
+        return;
+    Change change(*this, Change::Reset);
+    SetAside whole = std::move(*wholeList);
+    wholeList.reset();
+    rows = std::move(whole.rows);
+    categoryList = std::move(whole.categoryList);
+    groupNameList = std::move(whole.groupNameList);
+    swapScalars(whole.scalars);
+    categoryKeys = std::move(whole.categoryKeys);
+    history = std::move(whole.history);
+    hidden = {};
+    // Shown as a fresh load of the working file would show it: groups collapsed, in category and item
+    // order, the equal ones in reverse. Recorded as a change of the view, so undo finds its rows again.
+    beginStep("");
+    setAllGroups(true);
+    struct Key
+    {
+        std::string category;
+        std::string item;
+        int row;
+    };
+    std::vector<Key> keys;
+    keys.reserve(rows.size());
+    for (int i = rowCount() - 1; i >= 0; --i)
+        keys.push_back({foldText(fieldText(rows[i].record->category)), foldText(fieldText(rows[i].record->item)), i});
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (const int c = a.category.compare(b.category))
+            return c < 0;
+        return a.item < b.item;
+    });
+    std::vector<int> order;
+    order.reserve(keys.size());
+    for (const Key& key : keys)
+        order.push_back(key.row);
+    rebuildRows(order, {});
+    updateTotal(true);
+}
+
 void GearList::setColumnWidth(int column, int width)
 {
     if (column >= 0 && column < columnCount())
@@ -389,7 +496,7 @@ std::optional<Message> GearList::setChecked(int row, bool checked)
         notifyChanged(row, row);
         return std::nullopt;
     }
-    Change change(*this);
+    Change change(*this, Change::Edit, checked ? "Tick" : "Untick");
     // A member row's box carries no weight and always shows checked again; but every change of a tick
     // writes the total line afresh, in the normal format.
     if (isMemberRow(row))
@@ -404,7 +511,11 @@ std::optional<Message> GearList::setAllChecked(bool checked)
 {
     if (auto refused = changeRefusal())
         return refused;
-    Change change(*this);
+    const bool changes = std::any_of(rows.begin(), rows.end(),
+                                     [&](const Row& row) { return !row.record->isMember && row.checked != checked; });
+    if (!changes)
+        return std::nullopt;
+    Change change(*this, Change::Edit, checked ? "Select All" : "Clear Selected");
     std::vector<char> ticks(rows.size(), checked ? 1 : 0);
     setTicks(std::move(ticks));
     updateTotal();

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace cairnly {
@@ -40,6 +42,8 @@ public:
 // setExpanded) inside a Change, which tells the change listener once the outermost command ends.
 class GearList
 {
+    class Change; // one command's change of the list (GearListChange.h)
+
 public:
     GearList();
     ~GearList();
@@ -85,9 +89,13 @@ public:
     void loadColumns(const Settings& settings);
     // Puts the units, the user columns and their widths and order into the settings.
     void storeColumns(Settings& settings) const;
-    // Replaces the rows with the file's records as a hide mode shows them, in category and item order,
-    // with the file's categories and group names.
+    // Replaces the rows with the file's records as the hide modes show them, in category and item order,
+    // with the file's categories and group names; a new history starts.
     void load(DataFileContents contents, HideModes modes);
+    // The hide modes: the whole list is set aside, history and all, and the file's records are shown as
+    // the modes show them; showWhole brings the whole list back, in the order load would give it.
+    void showPart(DataFileContents contents, HideModes modes);
+    void showWhole();
     void setColumnWidth(int column, int width);
     void setColumnOrder(const std::vector<int>& order);
     // The client area grew by dx: every column grows by dx divided by the number of columns.
@@ -149,6 +157,29 @@ public:
     // The refusal every change meets while a hide mode is on; action says what was tried.
     std::optional<Message> changeRefusal(const char* action = "changing the list") const;
 
+    // --- Undo --------------------------------------------------------------------------------------
+    // Every command above that changes the list is one step, as far back as the history's memory allows.
+    // Undo and redo answer with the refusal of a hide mode, or with the rows the step touched.
+    bool canUndo() const;
+    bool canRedo() const;
+    // The command a step undoes or redoes, as "Delete" or "Add Item"; empty when there is none.
+    std::string undoLabel() const;
+    std::string redoLabel() const;
+    std::variant<Message, std::vector<int>> undo();
+    std::variant<Message, std::vector<int>> redo();
+    // Several commands as one step, for as long as the object lives (a dialog's changes, say).
+    class CompoundStep
+    {
+    public:
+        explicit CompoundStep(GearList& list);
+        ~CompoundStep();
+        CompoundStep(const CompoundStep&) = delete;
+        CompoundStep& operator=(const CompoundStep&) = delete;
+
+    private:
+        std::unique_ptr<Change> change;
+    };
+
 private:
     struct Row
     {
@@ -158,7 +189,11 @@ private:
         // The category, folded and numbered: the category rule then scans the rows alone, not every record.
         int categoryKey = 0;
     };
-    class Change;
+    struct Entry;
+    struct Scalars;
+    struct Step;
+    struct History;
+    struct SetAside;
 
     bool isGroupRow(int row) const { return rows[row].record->isGroup(); }
     bool isMemberRow(int row) const { return rows[row].record->isMember != 0; }
@@ -166,18 +201,38 @@ private:
     Row makeRow(std::unique_ptr<GearRecord> record, bool checked);
     int categoryKeyOf(std::string_view category);
 
-    // The changing functions.
+    // The changing functions: each records what undoes it in the command's step.
     void insertRows(int position, std::vector<Row> newRows);
-    std::vector<Row> takeRows(int first, int count);
+    void takeRows(int first, int count);
     void replaceRecord(int row, std::unique_ptr<GearRecord> record);
     // Entry i of sources is the row that comes to place i, or -1 for the next of the added rows; rows not
     // named go.
     void rebuildRows(const std::vector<int>& sources, std::vector<Row> added);
     void setRowChecked(int row, bool checked);
-    // Every row's tick from the flags, one per row; returns the ticks the rows had.
-    std::vector<char> setTicks(std::vector<char> ticks);
+    // Every row's tick from the flags, one per row.
+    void setTicks(std::vector<char> ticks);
     void setExpanded(int groupRow, bool expanded);
+    // The larger parts beside the rows, for a command to change.
+    std::vector<std::string>& editCategories();
+    std::vector<std::string>& editGroupNames();
+    // The user columns and the columns' layout.
+    void editColumns();
     void notifyChanged(int first, int last);
+    // The steps' mechanics (GearListHistory.cpp).
+    Step* recordingStep();
+    const History& shownHistory() const;
+    Scalars scalars() const;
+    void swapScalars(Scalars& other);
+    void beginStep(const char* label);
+    void endStep();
+    void keepStep(Step step);
+    void dropOldestSteps();
+    void applyStep(Step& step, bool backwards, std::vector<const GearRecord*>& touched);
+    void applyEntry(Entry& entry, std::vector<const GearRecord*>& touched);
+    void revertPendingView(std::vector<const GearRecord*>& touched);
+    std::vector<int> rowsHolding(std::vector<const GearRecord*> records) const;
+    std::pair<std::vector<int>, std::vector<Row>> rebuild(const std::vector<int>& sources, std::vector<Row> added);
+    void repointMembers(int groupRow, const GearRecord* old);
 
     int insertPosition(const GearRecord& record) const;
     int insertItemSorted(std::unique_ptr<GearRecord> record);
@@ -220,6 +275,9 @@ private:
     std::unordered_map<std::string, int> categoryKeys;
     mutable std::vector<int> firstRowOfCategoryKey;
     mutable bool categoryRuleStale = true;
+
+    std::unique_ptr<History> history;
+    std::unique_ptr<SetAside> wholeList; // while a hide mode shows a part of it
 
     GearListObserver* observer = nullptr;
     std::function<void()> changeListener;

@@ -29,7 +29,7 @@ std::optional<Message> GearList::renameCategory(const std::string& oldName, cons
         return refused;
     if (newName.empty())
         return std::nullopt;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Rename Category");
     for (int i = 0; i < rowCount(); ++i) {
         const GearRecord& r = *rows[i].record;
         bool renamed = fieldText(r.category) == oldName;
@@ -57,10 +57,10 @@ std::optional<Message> GearList::setCategories(std::vector<std::string> names)
 {
     if (auto refused = changeRefusal())
         return refused;
-    Change change(*this);
+    Change change(*this, Change::Edit, "Categories");
     // An empty line ends the data file's categories, so the lines after it would be read as records.
     names.erase(std::remove(names.begin(), names.end(), std::string()), names.end());
-    categoryList = std::move(names);
+    editCategories() = std::move(names);
     return std::nullopt;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/list/GearList.h"
+#include "core/list/GearListHistory.h"
 
 namespace cairnly {
 
-// One command's change of the list. The change listener hears of the outermost once it ends; a reset
-// change tells the observer of one reset around everything inside it, however deeply nested.
+// One command's change of the list. The outermost change of a command is one step of the history,
+// named by the first label given inside it (none for a change of the view alone); the change listener
+// hears of it once it ends. A reset change tells the observer of one reset around everything inside it,
+// however deeply nested.
 class GearList::Change
 {
 public:
@@ -15,9 +18,13 @@ public:
         Reset
     };
 
-    explicit Change(GearList& list, Kind kind = Edit) : list(list), startsReset(kind == Reset && !list.resetting)
+    explicit Change(GearList& list, Kind kind = Edit, const char* label = "")
+        : list(list), startsReset(kind == Reset && !list.resetting)
     {
-        ++list.openChanges;
+        if (list.openChanges++ == 0)
+            list.beginStep(label);
+        else if (list.history->current && list.history->current->label.empty())
+            list.history->current->label = label;
         if (startsReset) {
             if (list.observer)
                 list.observer->aboutToReset();
@@ -33,8 +40,11 @@ public:
             if (list.observer)
                 list.observer->reset();
         }
-        if (--list.openChanges == 0 && list.changeListener)
-            list.changeListener();
+        if (--list.openChanges == 0) {
+            list.endStep();
+            if (list.changeListener)
+                list.changeListener();
+        }
     }
 
     Change(const Change&) = delete;

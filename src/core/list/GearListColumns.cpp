@@ -28,7 +28,8 @@ std::optional<Message> GearList::addColumn(const std::string& heading, ColumnFor
 {
     if (auto refused = addColumnRefusal())
         return refused;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Add Column");
+    editColumns();
     columnDefinitions.push_back(UserColumn{heading.substr(0, 40), format, 0});
     syncUserColumns();
     layout.columns.push_back(ListColumn{heading.substr(0, 40), format, clientWidth / 4});
@@ -48,7 +49,8 @@ std::optional<Message> GearList::deleteColumns(std::vector<int> userColumns)
                       userColumns.end());
     if (userColumns.empty())
         return std::nullopt;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Delete Column");
+    editColumns();
     for (std::size_t i = 0; i < userColumns.size(); ++i) {
         const int k = userColumns[i] - static_cast<int>(i);
         const int column = fixedColumnCount + k;
@@ -87,7 +89,8 @@ std::optional<Message> GearList::modifyColumn(int userColumn, const std::string&
         return refused;
     if (userColumn < 0 || userColumn >= static_cast<int>(columnDefinitions.size()))
         return std::nullopt;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Modify Column");
+    editColumns();
     columnDefinitions[userColumn].heading = heading.substr(0, 40);
     columnDefinitions[userColumn].format = format;
     layout.columns[fixedColumnCount + userColumn].heading = heading.substr(0, 40);

@@ -152,7 +152,7 @@ std::unique_ptr<GearRecord> GearList::joiningCopy(int row, GearRecord& group) co
 
 void GearList::addToGroup(int source, int groupRow)
 {
-    Change change(*this);
+    Change change(*this, Change::Edit, "Group");
     auto group = std::make_unique<GearRecord>(*rows[groupRow].record);
     group->members->add(joiningCopy(source, *group));
     updateGroupWeight(*group);
@@ -168,7 +168,7 @@ int GearList::createGroup(int source, int target, const std::string& name, const
     if (source == target || source < 0 || target < 0 || source >= rowCount() || target >= rowCount() ||
         kind(source) != RowKind::Item || kind(target) != RowKind::Item || changeRefusal() || groupNameProblem(name))
         return -1;
-    Change change(*this);
+    Change change(*this, Change::Edit, "Group");
     auto group = std::make_unique<GearRecord>();
     setFieldText(group->category, fieldText(rows[target].record->category));
     setFieldText(group->item, name);
@@ -181,7 +181,7 @@ int GearList::createGroup(int source, int target, const std::string& name, const
     group->members->add(joiningCopy(source, *group));
     group->members->add(joiningCopy(target, *group));
     updateGroupWeight(*group);
-    groupNameList.push_back(groupName);
+    editGroupNames().push_back(groupName);
 
     takeRows(std::max(source, target), 1);
     takeRows(std::min(source, target), 1);
@@ -199,7 +199,7 @@ std::optional<Message> GearList::removeFromGroup(int memberRow)
     const int groupRow = groupRowOf(memberRow);
     if (groupRow < 0)
         return std::nullopt;
-    Change change(*this);
+    Change change(*this, Change::Edit, "Remove from Group");
     auto standAlone = std::make_unique<GearRecord>(*rows[memberRow].record);
     standAlone->isMember = 0;
     standAlone->parent = nullptr;
@@ -224,14 +224,14 @@ void GearList::forgetGroupName(const GearRecord& group)
 {
     const auto name = std::find(groupNameList.begin(), groupNameList.end(), std::string(fieldText(group.item)));
     if (name != groupNameList.end())
-        groupNameList.erase(name);
+        editGroupNames().erase(name);
 }
 
 void GearList::sortByColumn(int column)
 {
     if (column == 1 || column == 3 || column < 0 || column >= columnCount())
         return;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Sort");
     setAllGroups(true);
     sortDirections[column] ^= 1;
     sortedByOther = column != 0;
@@ -268,6 +268,7 @@ void GearList::sortByColumn(int column)
 
 void GearList::sortMembersByWeight()
 {
+    // Only groups whose members are out of order get a new record.
     std::vector<std::pair<int, std::unique_ptr<GearRecord>>> sortedGroups;
     {
         std::optional<DisplayLock::Hold> hold;
@@ -276,21 +277,24 @@ void GearList::sortMembersByWeight()
         for (int i = 0; i < rowCount(); ++i) {
             if (!isGroupRow(i))
                 continue;
+            std::vector<const GearRecord*> walk;
+            rows[i].record->members->forEach([&](const GearRecord& member) { walk.push_back(&member); });
+            if (std::is_sorted(walk.begin(), walk.end(), [](const auto* a, const auto* b) { return *a < *b; }))
+                continue;
             auto group = std::make_unique<GearRecord>(*rows[i].record);
             OwningList<GearRecord>& members = *group->members;
-            std::vector<std::unique_ptr<GearRecord>> walk;
+            std::vector<std::unique_ptr<GearRecord>> sorted;
             while (GearRecord* front = members.first())
-                walk.push_back(members.detach(*front));
-            std::stable_sort(walk.begin(), walk.end(), [](const auto& a, const auto& b) { return *a < *b; });
-            for (auto it = walk.rbegin(); it != walk.rend(); ++it)
+                sorted.push_back(members.detach(*front));
+            std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return *a < *b; });
+            for (auto it = sorted.rbegin(); it != sorted.rend(); ++it)
                 members.add(std::move(*it));
+            updateGroupWeight(*group);
             sortedGroups.emplace_back(i, std::move(group));
         }
     }
-    for (auto& [row, group] : sortedGroups) {
-        updateGroupWeight(*group);
+    for (auto& [row, group] : sortedGroups)
         replaceRecord(row, std::move(group));
-    }
 }
 
 } // namespace cairnly

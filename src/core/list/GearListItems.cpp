@@ -178,14 +178,14 @@ std::optional<Message> GearList::addItem(const ItemEntry& entry, AddSource sourc
     auto record = recordFrom(entry, nullptr);
     if (!record)
         return weightTooLarge();
-    Change change(*this);
+    Change change(*this, Change::Edit, "Add Item");
     const std::size_t columns = columnDefinitions.size();
     if (columns > 0 || source == AddSource::EditorButton) {
         std::vector<std::string> texts = entry.columnTexts;
         texts.resize(columns);
         record->columnTexts = textListOf(texts);
     }
-    sortInBoxOrder(categoryList);
+    sortInBoxOrder(editCategories());
     insertItemSorted(std::move(record));
     finishAdding(source == AddSource::Command);
     return std::nullopt;
@@ -210,7 +210,7 @@ std::optional<Message> GearList::modifyItem(int row, const ItemEntry& entry)
         return std::nullopt;
     if (auto problem = entryProblem(entry, row); problem && problem->buttons == MessageButtons::Ok)
         return problem;
-    Change change(*this);
+    Change change(*this, Change::Edit, "Modify Item");
     auto edited = recordFrom(entry, rows[row].record.get());
     const std::size_t columns = columnDefinitions.size();
     if (edited->columnTexts || columns > 0) {
@@ -226,7 +226,7 @@ std::optional<Message> GearList::modifyItem(int row, const ItemEntry& entry)
                 edited->columnTexts->add(std::move(text));
         }
     }
-    sortInBoxOrder(categoryList);
+    sortInBoxOrder(editCategories());
 
     if (isMemberRow(row)) {
         const int groupRow = groupRowOf(row);
@@ -279,7 +279,7 @@ int GearList::deleteRows(const std::vector<int>& highlighted)
     targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
     if (targets.empty())
         return -1;
-    Change change(*this);
+    Change change(*this, Change::Edit, "Delete");
 
     // Work out every effect on the records first, top to bottom as the rows were when "Yes" was
     // answered, then take the rows out in one go. A group that loses members gets a new record.
@@ -366,7 +366,7 @@ std::optional<Message> GearList::convert()
                            MessageIcon::Exclamation, MessageButtons::Ok};
     }
 
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Convert");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto r = std::make_unique<GearRecord>(*rows[i].record);
         if (r->isGroup()) {
@@ -382,6 +382,7 @@ std::optional<Message> GearList::convert()
         }
         replaceRecord(static_cast<int>(i), std::move(r));
     }
+    editColumns();
     inGrams = toGrams;
     layout.columns[2].heading = weightHeading(toGrams);
 
@@ -402,7 +403,7 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
         return refused;
     if (records.empty())
         return std::nullopt;
-    Change change(*this, Change::Reset);
+    Change change(*this, Change::Reset, "Import");
 
     std::unordered_set<std::string> known(categoryList.begin(), categoryList.end());
     const std::size_t columns = columnDefinitions.size();
@@ -417,7 +418,7 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
     for (auto& record : records) {
         std::string category(fieldText(record->category));
         if (known.insert(category).second)
-            categoryList.push_back(category);
+            editCategories().push_back(category);
         record->checked = 0;
         record->isMember = 0;
         if (columns > 0) {

@@ -108,6 +108,10 @@ QAction* MainPanel::makeAction(const char* name, const QString& text, void (Main
 void MainPanel::buildCommands()
 {
     Commands& c = command;
+    c.undo = makeAction("undoAction", tr("&Undo"), &MainPanel::undo);
+    c.undo->setShortcut(QKeySequence::Undo);
+    c.redo = makeAction("redoAction", tr("&Redo"), &MainPanel::redo);
+    c.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     c.add = makeAction("addAction", tr("&Add..."), &MainPanel::addItem);
     c.remove = makeAction("deleteAction", tr("&Delete"), &MainPanel::deleteItems);
     c.remove->setShortcut(QKeySequence::Delete);
@@ -126,9 +130,11 @@ void MainPanel::buildCommands()
     c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::deleteColumns);
     c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::modifyColumn);
     c.removeFromGroup = makeAction("removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
-    memberMenu = new QMenu(this);
-    memberMenu->setObjectName(QStringLiteral("memberMenu"));
-    memberMenu->addAction(c.removeFromGroup);
+    listMenu = new QMenu(this);
+    listMenu->setObjectName(QStringLiteral("listMenu"));
+    listMenu->addActions({c.undo, c.redo});
+    memberSeparator = listMenu->addSeparator();
+    listMenu->addAction(c.removeFromGroup);
 }
 
 QPushButton* MainPanel::makeButton(const char* name, const QString& text, const char* icon)
@@ -333,6 +339,10 @@ void MainPanel::showStates(const cairnly::ControlStates& states)
     command.collapseAll->setEnabled(m.collapseAll);
     command.deleteColumn->setEnabled(m.deleteColumn);
     command.modifyColumn->setEnabled(m.modifyColumn);
+    command.undo->setEnabled(m.undo);
+    command.redo->setEnabled(m.redo);
+    command.undo->setText(fromCp1252(states.undoText));
+    command.redo->setText(fromCp1252(states.redoText));
     command.hideNonSelected->setText(QString::fromLatin1(states.hideNonSelectedText));
     command.hideSelected->setText(QString::fromLatin1(states.hideSelectedText));
 }
@@ -490,6 +500,8 @@ void MainPanel::configureCategories()
         BusyCursor busy;
         list.renameCategory(oldName, newName);
     };
+    // The renames made in the dialog and its list at OK are one step.
+    cairnly::GearList::CompoundStep step(list);
     CategoriesDialog dialog({list.categories()}, hooks, prompts, this);
     if (runner.run(dialog) == QDialog::Accepted)
         list.setCategories(dialog.fields().categories);
@@ -603,10 +615,41 @@ void MainPanel::rowDoubleClicked(const QModelIndex& index)
 
 void MainPanel::rowRightClicked(int row, const QPoint& globalPosition)
 {
-    if (row < 0 || row >= list.rowCount() || list.kind(row) != RowKind::Member)
+    // Undo and Redo everywhere; a member row also leaves its group from here.
+    const bool member = row >= 0 && row < list.rowCount() && list.kind(row) == RowKind::Member;
+    if (member)
+        view->selectionModel()->setCurrentIndex(model->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    rightClickedRow = member ? row : -1;
+    memberSeparator->setVisible(member);
+    command.removeFromGroup->setVisible(member);
+    listMenu->popup(globalPosition);
+}
+
+void MainPanel::undo()
+{
+    showStep(list.undo());
+}
+
+void MainPanel::redo()
+{
+    showStep(list.redo());
+}
+
+void MainPanel::showStep(const std::variant<Message, std::vector<int>>& step)
+{
+    if (const auto* refusal = std::get_if<Message>(&step)) {
+        show(*refusal);
         return;
-    view->selectionModel()->setCurrentIndex(model->index(row, 0),
-                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    rightClickedRow = row;
-    memberMenu->popup(globalPosition);
+    }
+    // The rows the step touched are highlighted, the first of them in view.
+    const auto& touched = std::get<std::vector<int>>(step);
+    QItemSelection selection;
+    for (int row : touched)
+        selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
+    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!touched.empty()) {
+        view->selectionModel()->setCurrentIndex(model->index(touched.front(), 0), QItemSelectionModel::NoUpdate);
+        view->scrollTo(model->index(touched.front(), 0));
+    }
 }

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <variant>
+#include <vector>
 
 class DialogRunner;
 class GearListView;
@@ -30,6 +32,8 @@ class MainPanel : public QWidget
 public:
     struct Commands
     {
+        QAction* undo;
+        QAction* redo;
         QAction* add;
         QAction* remove;
         QAction* modify;
@@ -100,6 +104,9 @@ private:
     void addItem();
     void deleteItems();
     void modifyItem();
+    void undo();
+    void redo();
+    void showStep(const std::variant<cairnly::Message, std::vector<int>>& step);
     void selectAll();
     void clearSelected();
     void expandAll();
@@ -129,7 +136,8 @@ private:
     GearListView* view = nullptr;
     Commands command{};
     Buttons button{};
-    QMenu* memberMenu = nullptr;
+    QMenu* listMenu = nullptr; // the list's right-click menu
+    QAction* memberSeparator = nullptr;
     int rightClickedRow = -1;
     QLabel* totalCaption = nullptr;
     QLabel* totalLine = nullptr;

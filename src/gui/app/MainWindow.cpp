@@ -115,6 +115,8 @@ void MainWindow::buildMenus()
     fileMenu->addAction(c.exit);
 
     QMenu* entry = menuBar()->addMenu(tr("&Entry"));
+    entry->addActions({p.undo, p.redo});
+    entry->addSeparator();
     entry->addActions({p.add, p.remove, p.modify});
     entry->addSeparator();
     entry->addActions({p.selectAll, p.clearSelected, p.hideSelected, p.hideNonSelected});
