@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <system_error>
 
 #ifdef _WIN32
@@ -209,13 +210,16 @@ std::optional<std::string> writeFileAtomically(const fs::path& target, std::stri
     return replaceFile(resolveLinks(target), bytes);
 }
 
-WholeFile readWholeFile(const fs::path& file)
+WholeFile readWholeFile(const fs::path& file, std::size_t limit)
 {
     WholeFile result;
     auto fail = [&result](int error) {
         result.status =
             error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
         result.error = std::generic_category().message(error);
+        result.tooLarge = error == EFBIG;
+        result.data.reset();
+        result.size = 0;
         return std::move(result);
     };
 #ifdef _WIN32
@@ -231,14 +235,22 @@ WholeFile readWholeFile(const fs::path& file)
         return fail(errno);
     if ((status.st_mode & S_IFMT) == S_IFDIR)
         return fail(EISDIR);
+    const bool regular = (status.st_mode & S_IFMT) == S_IFREG;
+    const auto statedSize = static_cast<std::uintmax_t>(std::max<decltype(status.st_size)>(status.st_size, 0));
+    if (regular && statedSize > limit)
+        return fail(EFBIG);
 
-    // A byte more than the file's size, so the read that finds the end needs no other buffer. A file that
-    // grew meanwhile is read on to its end.
-    std::size_t capacity = static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)) + 1;
+    // A byte more than the file's size, so the read that finds the end needs no other buffer; a pipe or a
+    // device, whose size says nothing, starts small. A file that grew meanwhile is read on, and a byte past
+    // the limit is where reading gives up.
+    std::size_t capacity =
+        regular ? static_cast<std::size_t>(statedSize) + 1 : std::min<std::size_t>(limit + 1, 1 << 16);
     result.data = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
         if (result.size == capacity) {
-            capacity *= 2;
+            if (capacity > limit)
+                return fail(EFBIG);
+            capacity = capacity >= limit / 2 ? limit + 1 : capacity * 2;
             auto larger = std::make_unique_for_overwrite<char[]>(capacity);
             std::copy_n(result.data.get(), result.size, larger.get());
             result.data = std::move(larger);
