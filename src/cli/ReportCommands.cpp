@@ -61,9 +61,11 @@ int exportList(const Invocation& invocation)
     const ExportOptions options = exportOptions(rows->settings(), windowsSystemColor, invocation.has("--notes"),
                                                 invocation.has("--only-checked"));
     const std::string& target = invocation.arguments[1];
+    if (const auto refusal = reportRefusal(*rows, target))
+        return fail(*refusal);
     if (const auto error =
             writeFileAtomically(pathFromText(target), exportBytes(format->second, reportRows(*rows), options)))
-        return fail("cannot write " + target + ": " + *error);
+        return fail(cannotWrite(target, *error));
     return 0;
 }
 

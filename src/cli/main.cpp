@@ -123,6 +123,16 @@ int cairnly::cli::fail(const std::string& reason)
     return 1;
 }
 
+std::string cairnly::cli::cannotOpen(const std::string& file, const std::string& reason)
+{
+    return "cannot open " + file + ": " + reason;
+}
+
+std::string cairnly::cli::cannotWrite(const std::string& file, const std::string& reason)
+{
+    return "cannot write " + file + ": " + reason;
+}
+
 int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 {
 #ifdef _WIN32

@@ -16,10 +16,9 @@ constexpr std::string_view headerWords = dataFileHeader.substr(0, dataFileHeader
 fs::path plainName(const fs::path& path)
 {
     std::error_code ec;
-    fs::path name = fs::weakly_canonical(path, ec);
-    if (ec)
-        name = fs::absolute(path, ec).lexically_normal();
-    return name;
+    const fs::path absolute = fs::absolute(path, ec).lexically_normal();
+    fs::path name = fs::weakly_canonical(absolute, ec);
+    return ec ? absolute : name;
 }
 
 bool beginsAsADataFile(const fs::path& file)
