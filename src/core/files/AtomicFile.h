@@ -13,8 +13,13 @@ namespace cairnly {
 // a symbolic link), flushes it to disk and renames it over the target, so a crash or a full disk never
 // leaves a half-written file. The file keeps the old file's permissions; a new file gets 0666 less the
 // umask; a file the user may not write is refused. Returns the system's error text on failure, when the
-// old file is left as it was.
+// old file is left as it was. On Linux the temporary file has no name until it is whole; elsewhere it
+// has a short one, so any name the folder takes can be written.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Removes the named temporary file of a write under way, if there is one: for a handler of a signal that
+// ends the program (it does only what such a handler may).
+void removePendingTemporaryFile() noexcept;
 
 // The most any file is read into memory: far above any real list (a list of a thousand items is some
 // 300 KB), and low enough that a device or a pipe that never ends is given up on within a second (only
