@@ -5,6 +5,7 @@
 #include "core/files/AtomicFile.h"
 #include "core/files/ReportTarget.h"
 #include "core/list/GearRows.h"
+#include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsStore.h"
 #include "core/text/Cp1252.h"
 
@@ -118,10 +119,11 @@ std::string openFailure(const std::string& word, const GearRows& rows, const Mes
     const std::filesystem::path file = pathFromText(word);
     if (first.caption == "File Does Not Exist!")
         return cannotOpen(word, std::generic_category().message(ENOENT));
-    for (const std::filesystem::path& unreadable : {file, settingsFileFor(file)}) {
-        if (first == unableToOpen(unreadable))
-            return cannotOpen(pathText(unreadable), readWholeFile(unreadable).error);
-    }
+    if (first == unableToOpen(file))
+        return cannotOpen(word, readWholeFile(file).error);
+    const std::filesystem::path settings = settingsFileFor(file);
+    if (first == unableToOpen(settings))
+        return cannotOpen(pathText(settings), ProfileFile::load(settings).loadError().value_or(first.caption));
     if (first.text == tooLargeText(file))
         return first.text;
     // The notice of the overwrite guard: the rows before the damage are in the list.

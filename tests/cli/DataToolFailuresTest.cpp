@@ -3,6 +3,7 @@
 #include "DataTool.h"
 #include "SystemTexts.h"
 #include "core/interchange/LighterPack.h"
+#include "core/settings/ProfileFile.h"
 
 using namespace cairnly;
 using namespace cairnly::test;
@@ -27,9 +28,11 @@ TEST_F(DataTool, EachKindOfFailureIsToldInOneFormWithTheFileAndTheReason)
     write("deep.json", std::string(1 << 20, '['));
     write("gear.csv", "Pegs,Tent,,4,2,oz\n");
     // Sparse files: their sizes alone decide.
+    write("wide.dat", listBytes);
     for (const auto& [name, size] : {std::pair{"big.dat", wholeFileLimit + 1},
                                      {"big.json", wholeFileLimit + 1},
-                                     {"big.csv", lighterPackFileLimit + 1}}) {
+                                     {"big.csv", lighterPackFileLimit + 1},
+                                     {"wide.ini", profileFileLimit + 1}}) {
         write(name, "");
         fs::resize_file(folder / name, size);
     }
@@ -39,6 +42,7 @@ TEST_F(DataTool, EachKindOfFailureIsToldInOneFormWithTheFileAndTheReason)
         {"list folder.dat", "cannot open folder.dat: " + folderReadText},
         {"dump folder.dat", "cannot open folder.dat: " + folderReadText},
         {"totals po.dat", "cannot open po.ini: " + folderReadText},
+        {"totals wide.dat", "cannot open wide.ini: File too large"},
         {"import-lighterpack list.dat missing.csv out.dat", "cannot open missing.csv: No such file or directory"},
         {"import-lighterpack list.dat folder out.dat", "cannot open folder: " + folderReadText},
         {"list damaged.dat", "damaged.dat is damaged: 1 row could be read; nothing was written"},
