@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,11 +48,19 @@ std::span<const Command> lighterPackCommands();
 std::span<const Command> reportCommands();
 std::span<const Command> printCommands(); // only where Qt is built
 
-// Prints "cairnly-data: REASON" on the error stream and returns 1.
+// Prints "cairnly-data: REASON" on the error stream and returns 1. Each kind of failure has one form,
+// which names the file: "cannot open FILE: " or "cannot write FILE: " and the system's reason, "FILE is
+// too large to be a ... list", "FILE is damaged: ...", "FILE was not written: ...", or "FILE: " and why
+// it was refused.
 int fail(const std::string& reason);
+std::string cannotOpen(const std::string& file, const std::string& reason);
+std::string cannotWrite(const std::string& file, const std::string& reason);
 // The list of the file named on the command line, as the window shows it after Open, with the settings
 // file beside it. Reading writes nothing, so the folder's own Cairnly.ini stays as it is. Null, after
 // saying why through fail, when the file is missing, cannot be read or is refused.
 std::unique_ptr<GearDocument> openList(const std::string& word);
+// Why a report must not be written to the target, or nothing: it is the list's data file or settings
+// file, a Cairnly.ini beside the list or in the current folder, or an existing data file.
+std::optional<std::string> reportRefusal(const GearDocument& document, const std::string& target);
 
 } // namespace cairnly::cli

@@ -4,11 +4,16 @@
 
 #include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/ReportTarget.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsStore.h"
 #include "core/text/Cp1252.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace cairnly::cli {
@@ -21,7 +26,7 @@ int dump(const Invocation& invocation)
     switch (contents.outcome) {
     case DataFileContents::Outcome::Missing:
     case DataFileContents::Outcome::Unreadable:
-        return fail("cannot open " + file + ": " + contents.readError);
+        return fail(contents.tooLarge ? tooLargeText(pathFromText(file)) : cannotOpen(file, contents.readError));
     case DataFileContents::Outcome::Refused:
         return fail(file + ": " + (contents.messages.empty() ? "refused" : contents.messages.front().text));
     case DataFileContents::Outcome::Read:
@@ -36,13 +41,17 @@ int make(const Invocation& invocation)
     const std::string& jsonFile = invocation.arguments[0];
     const std::string& target = invocation.arguments[1];
     const WholeFile text = readWholeFile(pathFromText(jsonFile));
+    if (text.tooLarge)
+        return fail(tooLargeText(pathFromText(jsonFile)));
     if (!text.read())
-        return fail("cannot open " + jsonFile + ": " + text.error);
+        return fail(cannotOpen(jsonFile, text.error));
     Json json;
     try {
-        json = Json::parse(text.bytes());
+        json = parseJson(text.bytes());
     } catch (const Json::parse_error& error) {
         return fail(jsonFile + ": not valid JSON: " + error.what());
+    } catch (const JsonTooLarge&) {
+        return fail(tooLargeText(pathFromText(jsonFile)));
     }
     JsonList list;
     try {
@@ -51,7 +60,7 @@ int make(const Invocation& invocation)
         return fail(jsonFile + ": " + error.what());
     }
     if (const auto error = writeDataFile(pathFromText(target), list.categories, list.rows()))
-        return fail("cannot write " + target + ": " + *error);
+        return fail(cannotWrite(target, *error));
     return 0;
 }
 
@@ -102,6 +111,32 @@ ticked row or "[ ]", then the text of every column in the order of the columns
 the total line. Groups are shown collapsed. Texts are UTF-8.
 )";
 
+// Why the list could not be opened, in the command's words: the window's messages name an unreadable
+// file without the system's reason, and promise to keep a damaged file before the list is saved over
+// it, which a command that refuses it never does.
+std::string openFailure(const std::string& word, const GearDocument& document, const Message& first)
+{
+    const std::filesystem::path file = pathFromText(word);
+    if (first.caption == "File Does Not Exist!")
+        return cannotOpen(word, std::generic_category().message(ENOENT));
+    if (first == unableToOpen(file))
+        return cannotOpen(word, readWholeFile(file).error);
+    const std::filesystem::path settings = settingsFileFor(file);
+    if (first == unableToOpen(settings))
+        return cannotOpen(pathText(settings), ProfileFile::load(settings).loadError().value_or(first.caption));
+    if (first.text == tooLargeText(file))
+        return first.text;
+    // The notice of the overwrite guard: the rows before the damage are in the list.
+    if (first == notice(first.text)) {
+        std::size_t read = 0;
+        for (int row = 0; row < document.list().rowCount(); ++row)
+            read += document.list().kind(row) != RowKind::Member ? 1 : 0;
+        return word + " is damaged: " + std::to_string(read) + (read == 1 ? " row" : " rows") +
+               " could be read; nothing was written";
+    }
+    return word + ": " + first.text;
+}
+
 } // namespace
 
 std::unique_ptr<GearDocument> openList(const std::string& word)
@@ -112,10 +147,19 @@ std::unique_ptr<GearDocument> openList(const std::string& word)
     const std::vector<Message> messages = document->openFile(file);
     if (messages.empty())
         return document;
-    const Message& first = messages.front();
-    // "File Does Not Exist!" and "Unable to Open!" carry the file's name as their text.
-    fail(word + ": " + (first.text == word ? first.caption : first.text));
+    fail(openFailure(word, *document, messages.front()));
     return nullptr;
+}
+
+std::optional<std::string> reportRefusal(const GearDocument& document, const std::string& target)
+{
+    std::error_code ec;
+    const std::vector<std::filesystem::path> lists = {document.currentDataFile(), document.settingsFile(),
+                                                      document.applicationSettingsFile(),
+                                                      std::filesystem::current_path(ec) / "Cairnly.ini"};
+    if (const std::optional<Message> refusal = reportTargetRefusal(pathFromText(target), lists))
+        return refusal->text;
+    return std::nullopt;
 }
 
 std::span<const Command> dataCommands()

@@ -208,6 +208,27 @@ std::vector<const GearRecord*> JsonList::rows() const
     return pointers;
 }
 
+Json parseJson(std::string_view text)
+{
+    // What a value takes in memory at most: the value itself, its place in an object or array with room to
+    // grow and the copy while that grows; a string or key longer than fits in place takes its characters
+    // besides.
+    constexpr std::size_t valueCost = 96;
+    constexpr std::size_t inPlaceLength = 15;
+    const std::size_t allowance = (std::size_t{32} << 20) + 8 * text.size();
+    std::size_t used = 0;
+    return Json::parse(text, [&](int, Json::parse_event_t event, const Json& parsed) {
+        if (event == Json::parse_event_t::object_end || event == Json::parse_event_t::array_end)
+            return true;
+        used += valueCost;
+        if (parsed.is_string() && parsed.get_ref<const std::string&>().size() > inPlaceLength)
+            used += parsed.get_ref<const std::string&>().size() + 1;
+        if (used > allowance)
+            throw JsonTooLarge("too large");
+        return true;
+    });
+}
+
 JsonList listFromJson(const Json& json)
 {
     if (!json.is_object())

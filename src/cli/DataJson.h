@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The JSON form of a data file that cairnly-data prints and takes back.
@@ -36,6 +37,17 @@ class JsonFormatError : public std::runtime_error
 public:
     using std::runtime_error::runtime_error;
 };
+
+// JSON text that would take more memory than any list's: more than 8 times its size past the first 32 MB.
+class JsonTooLarge : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses the text as Json::parse does, but gives up with JsonTooLarge once what it has built passes the
+// text's allowance: a file of brackets or empty strings would otherwise take fifty times its size.
+Json parseJson(std::string_view text);
 
 // Takes the form contentsToJson gives; "format" and "messages" are not needed. Members are added so
 // that the writer writes them in the JSON's order. Throws JsonFormatError.

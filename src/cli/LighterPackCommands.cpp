@@ -4,12 +4,15 @@
 #include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/DataFile.h"
+#include "core/files/ReportTarget.h"
 #include "core/interchange/LighterPack.h"
+#include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsStore.h"
 
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,16 +21,51 @@ namespace fs = std::filesystem;
 namespace cairnly::cli {
 namespace {
 
+// The bytes OUT's settings file is to hold: a copy of FILE's settings file, or the defaults FILE was read
+// with when it has none, so that OUT reopens with FILE's units and columns.
+std::optional<std::string> settingsBytesFor(const fs::path& file, const fs::path& outSettings,
+                                            const GearDocument& document, std::string& bytes)
+{
+    const fs::path settings = settingsFileFor(file);
+    if (fs::exists(settings)) {
+        const WholeFile whole = readWholeFile(settings);
+        if (!whole.read())
+            return cannotOpen(pathText(settings), whole.error);
+        bytes = whole.bytes();
+        return std::nullopt;
+    }
+    ProfileFile profile = ProfileFile::load(outSettings);
+    // A settings file that cannot be read is never written over: what it holds would be lost.
+    if (profile.loadError())
+        return cannotWrite(pathText(outSettings), *profile.loadError());
+    writeSettings(profile, document.settings(), nullptr, standardPixelsPerInch);
+    bytes = profile.serialize();
+    return std::nullopt;
+}
+
 int importCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
+    const std::string& csv = invocation.arguments[1];
     const std::string& out = invocation.arguments[2];
+    const fs::path outSettings = settingsFileFor(pathFromText(out));
     const auto document = openList(file);
     if (!document)
         return 1;
-    const FileCommandOutcome outcome = importLighterPack(document->list(), pathFromText(invocation.arguments[1]));
-    if (!outcome.done)
-        return fail(outcome.message.text);
+    for (const fs::path& target : {pathFromText(out), outSettings}) {
+        if (sameFile(target, pathFromText(csv)))
+            return fail(neverWrittenOver(target).text);
+    }
+
+    const WholeFile whole = readWholeFile(pathFromText(csv), lighterPackFileLimit);
+    if (whole.tooLarge)
+        return fail(csv + " is too large to be a LighterPack list");
+    if (!whole.read())
+        return fail(cannotOpen(csv, whole.error));
+    LighterPackRows parsed = parseLighterPack(whole.bytes(), document->list().metric());
+    const std::string summary = importSummary(parsed);
+    if (const auto refused = document->list().addImported(std::move(parsed.records)))
+        return fail(refused->text);
 
     // The data-file writer alone: the window's save would also record the list in Cairnly.ini.
     std::vector<const GearRecord*> topLevel;
@@ -35,36 +73,46 @@ int importCommand(const Invocation& invocation)
         if (document->list().kind(row) != RowKind::Member)
             topLevel.push_back(&document->list().record(row));
     }
-    if (const auto error = writeDataFile(pathFromText(out), document->list().categories(), topLevel))
-        return fail("cannot write " + out + ": " + *error);
-    // OUT reopens with FILE's units and columns: a copy of its settings file, or of the defaults it was
-    // read with when it has none.
-    const fs::path settings = settingsFileFor(pathFromText(file));
-    const fs::path outSettings = settingsFileFor(pathFromText(out));
-    std::optional<std::string> error;
-    if (fs::exists(settings)) {
-        const WholeFile whole = readWholeFile(settings);
-        if (!whole.read())
-            return fail("cannot read " + settings.string() + ": " + whole.error);
-        error = writeFileAtomically(outSettings, whole.bytes());
-    } else {
-        error = saveSettings(outSettings, document->settings());
+    std::string settingsBytes;
+    if (const auto error = settingsBytesFor(pathFromText(file), outSettings, *document, settingsBytes))
+        return fail(*error);
+
+    // Both files or neither: the settings file first, put back as it was should the list fail, and so
+    // not written over when what it holds cannot be read to be put back.
+    const WholeFile oldSettings = readWholeFile(outSettings);
+    if (!oldSettings.read() && oldSettings.status != WholeFile::Status::Missing)
+        return fail(cannotWrite(pathText(outSettings), oldSettings.error));
+    if (const auto error = writeFileAtomically(outSettings, settingsBytes))
+        return fail(cannotWrite(pathText(outSettings), *error));
+    if (const auto error = writeDataFile(pathFromText(out), document->list().categories(), topLevel)) {
+        std::error_code ignored;
+        if (oldSettings.read())
+            writeFileAtomically(outSettings, oldSettings.bytes());
+        else
+            fs::remove(outSettings, ignored);
+        return fail(cannotWrite(out, *error));
     }
-    if (error)
-        return fail("cannot write " + outSettings.string() + ": " + *error);
-    std::cout << outcome.message.text << '\n';
+    std::cout << summary << '\n';
     return 0;
 }
 
 int exportCommand(const Invocation& invocation)
 {
     const std::string& file = invocation.arguments[0];
+    const std::string& target = invocation.arguments[1];
     const auto document = openList(file);
     if (!document)
         return 1;
-    const FileCommandOutcome outcome = exportLighterPack(document->list(), pathFromText(invocation.arguments[1]));
-    if (!outcome.done)
-        return fail(outcome.message.text);
+    if (const auto refusal = reportRefusal(*document, target))
+        return fail(*refusal);
+    const fs::path csv = pathFromText(target);
+    const FileCommandOutcome outcome = exportLighterPack(document->list(), csv);
+    if (!outcome.done) {
+        // The window's words name the file in quotes; the command says it as every write failure.
+        const std::string windowWords = "\"" + csv.string() + "\" could not be written: ";
+        const std::string& text = outcome.message.text;
+        return fail(text.starts_with(windowWords) ? cannotWrite(target, text.substr(windowWords.size())) : text);
+    }
     std::cout << outcome.message.text << '\n';
     return 0;
 }
@@ -77,7 +125,7 @@ constexpr const char* importDetails = R"(import-lighterpack reads the CSV as Lig
 Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
 Each row becomes an unticked item of FILE's list, its weight converted into the
 list's unit, its texts cut to their fields; rows LighterPack would skip (fewer
-than six fields, qty or weight not a number, an unknown unit) and document whose
+than six fields, qty or weight not a number, an unknown unit) and rows whose
 weight or qty would not fit are skipped. OUT gets a copy of FILE's settings file
 (the name with ".ini"), so it opens in the same units. A summary of the items
 added, the texts changed and the rows skipped is printed. A CSV above 10 MB is

@@ -39,6 +39,8 @@ int print(const Invocation& invocation)
     const auto document = openList(file);
     if (!document)
         return 1;
+    if (const auto refusal = reportRefusal(*document, target))
+        return fail(*refusal);
 
     // Fonts need the application object; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -52,7 +54,7 @@ int print(const Invocation& invocation)
     if (!pdf)
         return fail("cannot print " + file);
     if (const auto error = writeFileAtomically(pathFromText(target), std::string_view(pdf->constData(), pdf->size())))
-        return fail("cannot write " + target + ": " + *error);
+        return fail(cannotWrite(target, *error));
     return 0;
 }
 

@@ -61,9 +61,11 @@ int exportList(const Invocation& invocation)
     const ExportOptions options = exportOptions(document->settings(), windowsSystemColor, invocation.has("--notes"),
                                                 invocation.has("--only-checked"));
     const std::string& target = invocation.arguments[1];
+    if (const auto refusal = reportRefusal(*document, target))
+        return fail(*refusal);
     if (const auto error = writeFileAtomically(pathFromText(target),
                                                exportBytes(format->second, reportRows(document->list()), options)))
-        return fail("cannot write " + target + ": " + *error);
+        return fail(cannotWrite(target, *error));
     return 0;
 }
 
@@ -78,7 +80,7 @@ colours; a system colour takes the value of a fresh Windows), and write nothing
 but OUT. totals prints one line per run of a category in list order, the
 separator and the Grand Total, in UTF-8. export writes one file byte for byte
 as the window's Export command: F is text, csv, html or xml; --notes adds the
-notes, --only-checked leaves out the unticked document.
+notes, --only-checked leaves out the unticked rows.
 )";
 
 } // namespace

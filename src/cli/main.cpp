@@ -1,6 +1,9 @@
 // cairnly-data: looks into gear data files, makes them and reports on them, for scripts and for tests.
 #include "cli/Command.h"
 
+#include "core/files/AtomicFile.h"
+
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <span>
@@ -115,12 +118,33 @@ std::vector<std::string> commandLineWords()
 }
 #endif
 
+#ifndef _WIN32
+// A write cut short by Ctrl+C or a kill leaves no temporary file behind; then the signal ends the program
+// as it would have.
+void endBySignal(int signal)
+{
+    cairnly::removePendingTemporaryFile();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+#endif
+
 } // namespace
 
 int cairnly::cli::fail(const std::string& reason)
 {
     std::cerr << "cairnly-data: " << reason << '\n';
     return 1;
+}
+
+std::string cairnly::cli::cannotOpen(const std::string& file, const std::string& reason)
+{
+    return "cannot open " + file + ": " + reason;
+}
+
+std::string cairnly::cli::cannotWrite(const std::string& file, const std::string& reason)
+{
+    return "cannot write " + file + ": " + reason;
 }
 
 int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
@@ -133,6 +157,8 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     SetConsoleOutputCP(CP_UTF8);
 #else
     const std::vector<std::string> words(argv + 1, argv + argc);
+    std::signal(SIGINT, endBySignal);
+    std::signal(SIGTERM, endBySignal);
 #endif
     if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
         std::cout << usage();

@@ -52,10 +52,11 @@ TEST_F(DataTool, LighterPackCommandsReportWhatTheyCannotReadOrWriteAndWriteNothi
     std::filesystem::create_directory(folder.path() / "folder");
     const std::pair<std::string, std::string> cases[] = {
         {"import-lighterpack list.dat none.csv new.dat",
-         "cairnly-data: Nothing was imported from \"none.csv\": No such file or directory.\n"},
-        {"import-lighterpack none.dat gear.csv new.dat", "cairnly-data: none.dat: File Does Not Exist!\n"},
+         "cairnly-data: cannot open none.csv: No such file or directory\n"},
+        {"import-lighterpack none.dat gear.csv new.dat",
+         "cairnly-data: cannot open none.dat: No such file or directory\n"},
         {"import-lighterpack list.dat gear.csv folder", "cairnly-data: cannot write folder: %s\n"},
-        {"export-lighterpack list.dat folder", "cairnly-data: \"folder\" could not be written: %s\n"},
+        {"export-lighterpack list.dat folder", "cairnly-data: cannot write folder: %s\n"},
     };
     for (const auto& [arguments, error] : cases) {
         const ToolRun r = run(arguments);
@@ -66,6 +67,47 @@ TEST_F(DataTool, LighterPackCommandsReportWhatTheyCannotReadOrWriteAndWriteNothi
             EXPECT_TRUE(saysWith(r.err, error, folderInTheWayTexts)) << r.err;
         EXPECT_FALSE(exists("new.dat"));
         EXPECT_FALSE(exists("new.ini"));
+        EXPECT_FALSE(exists("folder.ini"));
     }
     EXPECT_EQ(run("import-lighterpack list.dat gear.csv").status, 2);
+}
+
+TEST_F(DataTool, ImportLighterPackWritesBothFilesOfOutOrNeither)
+{
+    write("list.dat", header + "Tent\r\n\r\n");
+    write("gear.csv", "Pegs,Tent,,4,2,oz\n");
+    struct Case
+    {
+        const char* folderInTheWay; // the file of OUT that cannot be written
+        const char* oldDat;         // what new.dat and new.ini held before, nullptr for nothing
+        const char* oldIni;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"new.ini", "old list", nullptr, "cairnly-data: cannot write new.ini: %s\n"},
+        {"new.dat", nullptr, "old settings", "cairnly-data: cannot write new.dat: %s\n"},
+        {"new.dat", nullptr, nullptr, "cairnly-data: cannot write new.dat: %s\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folderInTheWay);
+        std::filesystem::create_directory(folder / c.folderInTheWay);
+        for (const auto& [name, bytes] : {std::pair{"new.dat", c.oldDat}, std::pair{"new.ini", c.oldIni}}) {
+            if (bytes)
+                write(name, bytes);
+        }
+        const ToolRun r = run("import-lighterpack list.dat gear.csv new.dat");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        // A folder in the way of the settings file is found when its old settings are read to be kept.
+        std::vector<std::string> texts = folderInTheWayTexts;
+        texts.push_back(folderReadText);
+        EXPECT_TRUE(saysWith(r.err, c.error, texts)) << r.err;
+        for (const auto& [name, bytes] : {std::pair{"new.dat", c.oldDat}, std::pair{"new.ini", c.oldIni}}) {
+            if (name != std::string(c.folderInTheWay)) {
+                EXPECT_EQ(read(name), bytes ? bytes : "<missing>") << name;
+            }
+        }
+        std::filesystem::remove_all(folder / "new.dat");
+        std::filesystem::remove_all(folder / "new.ini");
+    }
 }

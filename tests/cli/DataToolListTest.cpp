@@ -1,5 +1,6 @@
 // cairnly-data list: the rows as the window shows them after Open, with the settings beside the file.
 #include "DataTool.h"
+#include "SystemTexts.h"
 
 using namespace cairnly;
 using namespace cairnly::test;
@@ -82,8 +83,8 @@ TEST_F(DataTool, ListReportsFilesItCannotOpenOrIsRefused)
     write("other.dat", "Some other file\r\n");
     write("v3.dat", "Cairnly data file. Version 3\r\n\r\n");
     const std::pair<std::string, std::string> cases[] = {
-        {"missing.dat", "cairnly-data: missing.dat: File Does Not Exist!\n"},
-        {"folder.dat", "cairnly-data: folder.dat: Unable to Open!\n"},
+        {"missing.dat", "cairnly-data: cannot open missing.dat: No such file or directory\n"},
+        {"folder.dat", "cairnly-data: cannot open folder.dat: " + folderReadText + "\n"},
         {"other.dat", "cairnly-data: other.dat: Not a Cairnly data file\n"},
         {"v3.dat", "cairnly-data: v3.dat: Version 5 requires a GearData.dat file in version 4 or 5 format\n"},
     };

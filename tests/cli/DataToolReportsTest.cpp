@@ -84,5 +84,5 @@ TEST_F(DataTool, ReportCommandsAnswerWrongUseWithTheUsage)
     EXPECT_FALSE(exists("out.txt"));
     const ToolRun missing = run("export --format text missing.dat out.txt");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "cairnly-data: missing.dat: File Does Not Exist!\n");
+    EXPECT_EQ(missing.err, "cairnly-data: cannot open missing.dat: No such file or directory\n");
 }

@@ -150,7 +150,7 @@ TEST(DataFileWrite, AFailedWriteReportsTheSystemErrorAndKeepsTheOldFile)
     std::ofstream(file) << "old";
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (access(folder.path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "folder permissions do not bind this user (root)";
+        GTEST_SKIP() << permissionsDoNotBind;
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
     EXPECT_EQ(readWholeFile(file).bytes(), "old");
 }
@@ -162,7 +162,7 @@ TEST(DataFileWrite, AReadOnlyFileIsRefusedAndKept)
     std::ofstream(file) << "old";
     fs::permissions(file, fs::perms::owner_read);
     if (access(file.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "file permissions do not bind this user (root)";
+        GTEST_SKIP() << permissionsDoNotBind;
     EXPECT_EQ(writeDataFile(file, {"Tent"}, {}), std::generic_category().message(EACCES));
     EXPECT_EQ(readWholeFile(file).bytes(), "old");
 }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <string>
 #include <system_error>
 
 #ifdef _WIN32
@@ -91,12 +95,13 @@ std::string systemErrorText(DWORD error)
     return utf8;
 }
 
-// A new file beside the target that no other writer has, opened for writing.
+// A new file beside the target that no other writer has, opened for writing. Its name is short whatever
+// the target's, so that any name the folder takes can be written.
 HANDLE createTemporary(const fs::path& target, fs::path& temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+        temporary = target.parent_path() /
+                    (L"~cairnly-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp");
         const HANDLE file =
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
@@ -151,6 +156,84 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
+// The name of the temporary file there is while a write is under way, for a signal handler to remove.
+char pendingName[4096];
+volatile std::sig_atomic_t pending = 0;
+
+void setPending(const std::string& name)
+{
+    pending = 0;
+    if (name.size() < sizeof pendingName) {
+        std::memcpy(pendingName, name.c_str(), name.size() + 1);
+        pending = 1;
+    }
+}
+
+// Writes all the bytes with the file's mode and flushes them to disk: 0 or the error.
+int fill(int fd, std::string_view bytes, mode_t mode)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR)
+            return errno;
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+    }
+    if (fchmod(fd, mode) != 0 || fsync(fd) != 0)
+        return errno;
+    return 0;
+}
+
+// Short names, whatever the target's: a temporary name longer than the target's would make a name of 248
+// to 255 bytes impossible to write.
+std::string temporaryName(const fs::path& folder, const std::string& rest)
+{
+    // Built by appending: GCC 12 at -O3 sees a false overlap in ".cairnly-" + rest and fails a -Werror build.
+    std::string name = ".cairnly-";
+    name += rest;
+    return (folder / name).string();
+}
+
+// The bytes in a new file beside the target, under a name of its own: 0 or the error, and the name. On
+// Linux the file has no name until it is whole, so a write cut short by a kill leaves nothing behind;
+// it gets a short one just before it is renamed over the target.
+int writeTemporary(const fs::path& folder, std::string_view bytes, mode_t mode, std::string& name)
+{
+#ifdef O_TMPFILE
+    const int unnamed = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (unnamed >= 0) {
+        int error = fill(unnamed, bytes, mode);
+        bool linked = false;
+        // A link fails where the name is taken; the file behind /proc's link is the one to name.
+        const std::string self = "/proc/self/fd/" + std::to_string(unnamed);
+        for (int attempt = 0; error == 0 && !linked && attempt < 100; ++attempt) {
+            name = temporaryName(folder, std::to_string(getpid()) + "-" + std::to_string(attempt));
+            linked = linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+            if (!linked && errno != EEXIST)
+                break;
+        }
+        close(unnamed);
+        if (error != 0 || linked) {
+            if (linked)
+                setPending(name);
+            return error;
+        }
+        // No /proc, or a system that will not link it: a named file then.
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        return errno;
+    }
+#endif
+    name = temporaryName(folder, "XXXXXX");
+    const int fd = mkstemp(name.data());
+    if (fd < 0)
+        return errno;
+    setPending(name);
+    int error = fill(fd, bytes, mode);
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
 std::optional<std::string> replaceFile(const fs::path& target, std::string_view bytes)
 {
     struct stat old
@@ -161,39 +244,19 @@ std::optional<std::string> replaceFile(const fs::path& target, std::string_view 
     if (exists && access(target.c_str(), W_OK) != 0)
         return errorText(errno);
     const mode_t mode = exists ? (old.st_mode & 07777) : modeForNewFile();
-
-    // Built by appending: GCC 12 at -O3 sees a false overlap in "." + name and fails a -Werror build.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (target.parent_path() / name).string();
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return errorText(errno);
-
-    int error = 0;
-    for (std::size_t done = 0; done < bytes.size() && error == 0;) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n > 0)
-            done += static_cast<std::size_t>(n);
-    }
-    if (error == 0 && fchmod(fd, mode) != 0)
-        error = errno;
-    if (error == 0 && fsync(fd) != 0)
-        error = errno;
-    if (close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && rename(pattern.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        unlink(pattern.c_str());
-        return errorText(error);
-    }
-    // The rename itself reaches the disk with the folder.
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int dirFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+
+    std::string temporary;
+    int error = writeTemporary(folder, bytes, mode, temporary);
+    if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0 && pending)
+        unlink(temporary.c_str());
+    pending = 0;
+    if (error != 0)
+        return errorText(error);
+    // The rename itself reaches the disk with the folder.
+    const int dirFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         fsync(dirFd);
         close(dirFd);
@@ -209,13 +272,26 @@ std::optional<std::string> writeFileAtomically(const fs::path& target, std::stri
     return replaceFile(resolveLinks(target), bytes);
 }
 
-WholeFile readWholeFile(const fs::path& file)
+void removePendingTemporaryFile() noexcept
+{
+#ifndef _WIN32
+    if (pending) {
+        pending = 0;
+        unlink(pendingName);
+    }
+#endif
+}
+
+WholeFile readWholeFile(const fs::path& file, std::size_t limit)
 {
     WholeFile result;
     auto fail = [&result](int error) {
         result.status =
             error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
         result.error = std::generic_category().message(error);
+        result.tooLarge = error == EFBIG;
+        result.data.reset();
+        result.size = 0;
         return std::move(result);
     };
 #ifdef _WIN32
@@ -231,14 +307,22 @@ WholeFile readWholeFile(const fs::path& file)
         return fail(errno);
     if ((status.st_mode & S_IFMT) == S_IFDIR)
         return fail(EISDIR);
+    const bool regular = (status.st_mode & S_IFMT) == S_IFREG;
+    const auto statedSize = static_cast<std::uintmax_t>(std::max<decltype(status.st_size)>(status.st_size, 0));
+    if (regular && statedSize > limit)
+        return fail(EFBIG);
 
-    // A byte more than the file's size, so the read that finds the end needs no other buffer. A file that
-    // grew meanwhile is read on to its end.
-    std::size_t capacity = static_cast<std::size_t>(std::max<decltype(status.st_size)>(status.st_size, 0)) + 1;
+    // A byte more than the file's size, so the read that finds the end needs no other buffer; a pipe or a
+    // device, whose size says nothing, starts small. A file that grew meanwhile is read on, and a byte past
+    // the limit is where reading gives up.
+    std::size_t capacity =
+        regular ? static_cast<std::size_t>(statedSize) + 1 : std::min<std::size_t>(limit + 1, 1 << 16);
     result.data = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
         if (result.size == capacity) {
-            capacity *= 2;
+            if (capacity > limit)
+                return fail(EFBIG);
+            capacity = capacity >= limit / 2 ? limit + 1 : capacity * 2;
             auto larger = std::make_unique_for_overwrite<char[]>(capacity);
             std::copy_n(result.data.get(), result.size, larger.get());
             result.data = std::move(larger);

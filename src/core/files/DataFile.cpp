@@ -8,7 +8,7 @@
 namespace cairnly {
 namespace {
 
-constexpr std::string_view currentHeader = "Cairnly data file. Version 5.9\r\n";
+constexpr std::string_view currentHeader = dataFileHeader;
 constexpr std::string_view lineEnd = "\r\n";
 
 // Only the start of the header line decides; the rest of a longer line is skipped.
@@ -62,6 +62,9 @@ public:
         return start;
     }
 
+    // Reading stops here: the rest is passed over as if the file ended.
+    void stop() { position = bytes.size(); }
+
     // A little-endian 32-bit count, or none when the file ends before it.
     std::optional<int32_t> count()
     {
@@ -104,21 +107,34 @@ BlockLayout layoutOf(DataFormat format)
     return {format == DataFormat::Current, format != DataFormat::Version4};
 }
 
-void readCategories(ByteReader& in, std::vector<std::string>& categories)
+// Each text costs a list node and a string, some 80 bytes however short its line, so a file of empty
+// lines would take a hundred times its size. This many texts are more than any real list holds, and keep
+// what a file's texts take within 3 times its size past the first 20 MB.
+std::size_t textAllowance(std::size_t fileSize)
+{
+    return 250000 + fileSize / 32;
+}
+
+// False when there are more categories than any list has: the file is damaged.
+bool readCategories(ByteReader& in, std::vector<std::string>& categories)
 {
     while (!in.atEnd()) {
         const std::string_view line = in.line();
         // An empty line ends the list; so does a NUL, which makes an empty C string.
         if (line.empty() || line.front() == '\r' || line.front() == '\0')
-            return;
+            return true;
+        if (categories.size() == maxCategories)
+            return false;
         categories.push_back(lineText(line, categoryLimit));
     }
+    return true;
 }
 
 // Reads the count's lines into a new list, adding them in file order. A count cut off by the end of
 // the file reads as 0, and a count beyond the file's end reads the lines there are; either marks the
-// file damaged. False for a negative count, which only a damaged file holds.
-bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts, bool& damaged)
+// file damaged, and so do more texts than the file's allowance leaves, which end the reading as the end
+// of the file would. False for a negative count, which only a damaged file holds.
+bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts, std::size_t& textsLeft, bool& damaged)
 {
     const std::optional<int32_t> count = in.count();
     if (!count || *count < 0) {
@@ -133,6 +149,12 @@ bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts, 
             damaged = true;
             break;
         }
+        if (textsLeft == 0) {
+            damaged = true;
+            in.stop();
+            break;
+        }
+        --textsLeft;
         texts->add(std::make_unique<std::string>(lineText(in.line(), columnTextLimit)));
     }
     return true;
@@ -140,7 +162,7 @@ bool readTexts(ByteReader& in, std::unique_ptr<OwningList<std::string>>& texts, 
 
 // One row block. False when reading ends: at the end of the file, or at a record image cut short or a
 // negative count, which mark the file damaged; the record being built is then dropped.
-bool readBlock(ByteReader& in, BlockLayout layout, DataFileContents& contents)
+bool readBlock(ByteReader& in, BlockLayout layout, std::size_t& textsLeft, DataFileContents& contents)
 {
     if (in.atEnd())
         return false;
@@ -168,13 +190,13 @@ bool readBlock(ByteReader& in, BlockLayout layout, DataFileContents& contents)
                 break;
             }
             std::unique_ptr<GearRecord> member = readImage(memberImage);
-            if (layout.memberTexts && !readTexts(in, member->columnTexts, contents.damaged))
+            if (layout.memberTexts && !readTexts(in, member->columnTexts, textsLeft, contents.damaged))
                 return false;
             member->parent = record.get();
             record->members->add(std::move(member));
         }
     }
-    if (layout.rowTexts && !readTexts(in, record->columnTexts, contents.damaged))
+    if (layout.rowTexts && !readTexts(in, record->columnTexts, textsLeft, contents.damaged))
         return false;
 
     if (record->isGroup())
@@ -262,6 +284,11 @@ const std::vector<std::string>& defaultCategories()
     return categories;
 }
 
+std::string tooLargeText(const std::filesystem::path& file)
+{
+    return pathText(file) + " is too large to be a Cairnly list";
+}
+
 DataFileContents readDataFile(const std::filesystem::path& file)
 {
     const WholeFile whole = readWholeFile(file);
@@ -270,8 +297,13 @@ DataFileContents readDataFile(const std::filesystem::path& file)
     DataFileContents contents;
     contents.categories = defaultCategories();
     contents.readError = whole.error;
+    contents.tooLarge = whole.tooLarge;
     if (whole.status == WholeFile::Status::Missing) {
         contents.outcome = DataFileContents::Outcome::Missing;
+    } else if (whole.tooLarge) {
+        contents.outcome = DataFileContents::Outcome::Unreadable;
+        // The reason, not just the name: nothing else tells a huge file from one that cannot be opened.
+        contents.messages.push_back({tooLargeText(file), "Unable to Open!", MessageIcon::Exclamation});
     } else {
         contents.outcome = DataFileContents::Outcome::Unreadable;
         contents.messages.push_back(unableToOpen(file));
@@ -298,7 +330,10 @@ DataFileContents parseDataFile(std::string_view bytes)
     }
     contents.format = formatOf(header);
 
-    readCategories(in, contents.categories);
+    if (!readCategories(in, contents.categories)) {
+        contents.damaged = true;
+        return contents;
+    }
 
     // Room for as many records as the rest of the file could hold, so the list never grows by copying.
     if (contents.format == DataFormat::Unversioned) {
@@ -315,7 +350,8 @@ DataFileContents parseDataFile(std::string_view bytes)
     }
     const BlockLayout layout = layoutOf(contents.format);
     contents.records.reserve(in.left() / (topLevelImageSize + countSize));
-    while (readBlock(in, layout, contents)) {
+    std::size_t textsLeft = textAllowance(bytes.size());
+    while (readBlock(in, layout, textsLeft, contents)) {
     }
     return contents;
 }

@@ -33,6 +33,7 @@ struct DataFileContents
 
     Outcome outcome = Outcome::Read;
     bool damaged = false;  // reading stopped at damage (a bad count, a cut record): some rows may be lost
+    bool tooLarge = false; // unreadable as larger than any list: its message says so
     std::string readError; // the system's text, when missing or unreadable
     DataFormat format = DataFormat::Current;
     std::vector<std::string> categories;
@@ -41,9 +42,21 @@ struct DataFileContents
     std::vector<Message> messages;
 };
 
+// No real list has more than a few dozen categories: a file with more names than this is damaged, and
+// reading stops there.
+inline constexpr std::size_t maxCategories = 10000;
+
+// The header of a current-format data file, which begins every file the program writes.
+inline constexpr std::string_view dataFileHeader = "Cairnly data file. Version 5.9\r\n";
+
+// "NAME is too large to be a Cairnly list": for a file above wholeFileLimit.
+std::string tooLargeText(const std::filesystem::path& file);
+
 // The categories a list starts with when there is no data file.
 const std::vector<std::string>& defaultCategories();
 
+// Reads at most wholeFileLimit bytes. What the reader builds stays within a small multiple of the file's
+// size: a file whose texts would take more is damaged, and reading stops there.
 DataFileContents readDataFile(const std::filesystem::path& file);
 DataFileContents parseDataFile(std::string_view bytes);
 

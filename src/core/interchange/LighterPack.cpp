@@ -143,7 +143,7 @@ std::string counted(std::size_t n, const char* one, const char* many)
 LighterPackRows parseLighterPack(std::string_view csv, bool metric)
 {
     LighterPackRows result;
-    for (const CsvRow& row : readCsv(csv)) {
+    for (const CsvRow& row : CsvRows(csv)) {
         const std::vector<std::string>& f = row.fields;
         if (f.size() == 1 && f[0].empty())
             continue;
@@ -281,15 +281,12 @@ FileCommandOutcome importLighterPack(GearList& rows, const fs::path& csvFile)
         return FileCommandOutcome{false, Message{"Nothing was imported from \"" + csvFile.string() + "\": " + why,
                                                  "Error", MessageIcon::Exclamation, MessageButtons::Ok}};
     };
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(csvFile, ec);
-    if (ec)
-        return failure(ec.message() + ".");
-    if (size > lighterPackFileLimit)
+    // A pipe is read as far as the limit.
+    const WholeFile whole = readWholeFile(csvFile, lighterPackFileLimit);
+    if (whole.tooLarge)
         return failure("the file is larger than 10 MB, far larger than any gear list.");
-    const WholeFile whole = readWholeFile(csvFile);
     if (!whole.read())
-        return failure("the file could not be read.");
+        return failure(whole.error + ".");
     LighterPackRows parsed = parseLighterPack(whole.bytes(), rows.metric());
     std::string summary = importSummary(parsed);
     rows.addImported(std::move(parsed.records));

@@ -54,7 +54,7 @@ bool canBeKey(std::string_view key)
 
 ProfileFile ProfileFile::load(const std::filesystem::path& file)
 {
-    const WholeFile whole = readWholeFile(file);
+    const WholeFile whole = readWholeFile(file, profileFileLimit);
     if (whole.read())
         return parse(whole.bytes());
     ProfileFile profile;

@@ -18,13 +18,18 @@ namespace cairnly {
 // Reading: section and key names match without regard to case; the first matching section and, in it,
 // the first matching key count; values are trimmed of surrounding white space. Lines starting with ';'
 // are comments. A line break is CR LF, CR or LF.
+// The most a settings file is read: a hundred times what any holds. Each line takes some hundred bytes
+// apart from its text, so a larger file of short lines would take more memory than a list ever does.
+inline constexpr std::size_t profileFileLimit = std::size_t{256} << 10;
+
 class ProfileFile
 {
 public:
     ProfileFile() = default;
 
     // The file's contents; an empty profile when the file is missing. A file that is there but cannot be
-    // read also gives an empty profile, which keeps the system's text (loadError) and is never saved.
+    // read (or is above profileFileLimit) also gives an empty profile, which keeps the system's text
+    // (loadError) and is never saved.
     static ProfileFile load(const std::filesystem::path& file);
     static ProfileFile parse(std::string_view bytes);
 
