@@ -586,7 +586,34 @@ TEST_F(ListTest, RenamingACategoryRenamesItemsGroupsAndMembersAndSortsAgain)
     EXPECT_EQ(fieldText(list->record(rowOf("Pegs")).category), "Abode");
 }
 
+// Categories are told apart exactly: "tent" is not "Tent".
+TEST_F(ListTest, RenamingACategoryLeavesTheOnesThatDifferOnlyInCase)
+{
+    add("Tent", "Fly", "1");
+    add("tent", "Tarp", "2");
+    add("tent", "Pole", "3");
+    add("Tent", "Pegs", "4");
+    group("Pole", "Pegs", "Poles");
+    list->renameCategory("Tent", "Shelter");
+    list->toggleGroup(rowOf("+ Poles"));
+    EXPECT_EQ(fieldText(list->record(rowOf("Fly")).category), "Shelter");
+    EXPECT_EQ(fieldText(list->record(rowOf("Pegs")).category), "Shelter");
+    EXPECT_EQ(fieldText(list->record(rowOf("Tarp")).category), "tent");
+    EXPECT_EQ(fieldText(list->record(rowOf("Pole")).category), "tent");
+}
+
 // --- Columns --------------------------------------------------------------------------------------
+
+// A deleted column's texts go with it, the last column's too: a column added later starts empty.
+TEST_F(ListTest, ADeletedLastColumnsTextsDoNotComeBackInTheNextColumn)
+{
+    list->addColumn("1", FormatLeft);
+    list->addColumn("2", FormatLeft);
+    add("A", "item", "1", "1", {"a", "b"});
+    list->deleteColumns({1});
+    list->addColumn("3", FormatLeft);
+    EXPECT_EQ(table(), (Lines{"I - A|item|1.00||a|"}));
+}
 
 TEST_F(ListTest, DeletingColumnsRemovesTheirTextsByPositionFromRowsAndMembers)
 {
@@ -654,6 +681,18 @@ TEST_F(ListTest, NewListColoursAreToldOnceAndColourTheCells)
     EXPECT_EQ(document->cellColor(0, 0), 0x80000005u);
     EXPECT_EQ(document->cellColor(1, 1), 0x00112233u);
     EXPECT_EQ(document->settings().groupColor, 0x00445566u);
+}
+
+// Each printing option reaches the settings as its own flag.
+TEST_F(ListTest, ThePrintOptionsAreKeptEachInItsOwnFlag)
+{
+    const std::vector<std::array<bool, 3>> cases = {{false, true, true}, {true, false, true}, {true, true, false}};
+    for (const auto& [totalEachCategory, showGrandTotal, printNotes] : cases) {
+        document->setPrintOptions(totalEachCategory, showGrandTotal, printNotes);
+        const Settings settings = document->settings();
+        EXPECT_EQ((std::array<bool, 3>{settings.totalCategories, settings.showGrandTotal, settings.printNotes}),
+                  (std::array<bool, 3>{totalEachCategory, showGrandTotal, printNotes}));
+    }
 }
 
 // --- Menus ----------------------------------------------------------------------------------------
