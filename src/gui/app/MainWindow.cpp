@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 using cairnly::Message;
@@ -121,7 +122,7 @@ void MainWindow::buildMenus()
     entry->addSeparator();
     entry->addActions({p.expandAll, p.collapseAll});
     entry->addSeparator();
-    entry->addAction(p.totals);
+    entry->addActions({p.totals, p.convert});
 
     QMenu* configure = menuBar()->addMenu(tr("&Configure"));
     configure->addActions({p.categories, p.generalOptions});
@@ -132,6 +133,10 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({c.about, c.emailMe});
     updateRecentFiles();
+
+    // F10 opens the first menu, as on other desktops; the arrows go on from there.
+    auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(fileMenu->menuAction()); });
 }
 
 QString MainWindow::title() const

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDrag>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -42,6 +43,7 @@ GearListView::GearListView(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false); // a heading click sorts through the list's own rules
     setWordWrap(false);
+    setTabKeyNavigation(false); // Tab goes on to the buttons
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsMovable(true);
@@ -73,6 +75,17 @@ QList<int> GearListView::highlightedRows() const
     }
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void GearListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) && plain && currentIndex().isValid()) {
+        emit tickKeyPressed(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void GearListView::mousePressEvent(QMouseEvent* event)
