@@ -64,7 +64,7 @@ ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontCha
         button->setObjectName(QString::fromLatin1(objectName));
         auto* label = new QLabel(text, colors);
         label->setBuddy(button);
-        button->setAccessibleName(label->text());
+        button->setLabelText(label->text());
         const int row = colorsLayout->rowCount();
         colorsLayout->addWidget(label, row, 0);
         colorsLayout->addWidget(button, row, 1);
