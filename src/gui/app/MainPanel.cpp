@@ -324,7 +324,12 @@ void MainPanel::showStates(const cairnly::ControlStates& states)
     button.clearSelected->setEnabled(b.clearSelected);
     hideNonSelectedBox->setEnabled(b.hideNonSelected);
     hideNonSelectedBox->setChecked(document.hideNonSelected());
-    totalLine->setText(fromCp1252(list.totalLine()));
+    const QString total = fromCp1252(list.totalLine());
+    if (totalLine->text() != total) {
+        totalLine->setText(total);
+        // Read as one with its caption; a change of the name is announced.
+        totalLine->setAccessibleName(totalCaption->text() + QLatin1Char(' ') + total);
+    }
 
     const cairnly::MenuStates& m = states.menus;
     command.remove->setEnabled(m.remove);

@@ -94,7 +94,8 @@ void MainWindow::buildCommands()
     // Not "&Export": the Export entry has that letter.
     c.exportLighterPack =
         makeAction("exportLighterPackAction", tr("Export &LighterPack CSV..."), &MainWindow::exportLighterPackCsv);
-    c.exit = new QAction(tr("E&xit\tAlt+F4"), this);
+    // The menu shows the first shortcut beside the text, which a screen reader then reads as "Exit" alone.
+    c.exit = new QAction(tr("E&xit"), this);
     c.exit->setObjectName(QStringLiteral("exitAction"));
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
     connect(c.exit, &QAction::triggered, this, &QWidget::close);

@@ -1,5 +1,6 @@
 #include "gui/listview/GearListView.h"
 
+#include "gui/listview/GearListAccessible.h"
 #include "gui/listview/GearTableModel.h"
 
 #include <QContextMenuEvent>
@@ -36,6 +37,7 @@ private:
 
 GearListView::GearListView(QWidget* parent) : QTableView(parent)
 {
+    installGearListAccessibility();
     setObjectName(QStringLiteral("gearListView"));
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -44,6 +46,9 @@ GearListView::GearListView(QWidget* parent) : QTableView(parent)
     setSortingEnabled(false); // a heading click sorts through the list's own rules
     setWordWrap(false);
     setTabKeyNavigation(false); // Tab goes on to the buttons
+    setAccessibleName(tr("Gear list"));
+    setAccessibleDescription(
+        tr("Space ticks or unticks the highlighted items, Delete deletes them, a double click modifies one"));
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsMovable(true);
