@@ -150,20 +150,26 @@ TEST_F(AccessibilityTest, TheListIsANamedTableWhoseFirstCellsAreCheckableTickedO
     EXPECT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->columnCount(), 4);
 
+    // A box's cell is a check box for bridges that know no "checkable", and names the item it ticks.
     const struct
     {
         int row;
         int column;
+        QAccessible::Role role;
         QString name;
+        QString description;
         bool checkable;
         bool checked;
-    } cells[] = {
-        {0, 0, "Tent", true, true}, {1, 0, "", true, false}, {0, 1, "Fly", false, false}, {1, 2, "3.00", false, false}};
+    } cells[] = {{0, 0, QAccessible::CheckBox, "Tent", "Fly", true, true},
+                 {1, 0, QAccessible::CheckBox, "", "Pegs", true, false},
+                 {0, 1, QAccessible::Cell, "Fly", "", false, false},
+                 {1, 2, QAccessible::Cell, "3.00", "", false, false}};
     for (const auto& expected : cells) {
         QAccessibleInterface* cell = table->cellAt(expected.row, expected.column);
         ASSERT_NE(cell, nullptr);
-        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        EXPECT_EQ(cell->role(), expected.role);
         EXPECT_EQ(cell->text(QAccessible::Name), expected.name);
+        EXPECT_EQ(cell->text(QAccessible::Description), expected.description);
         EXPECT_EQ(cell->state().checkable, expected.checkable) << expected.row << "," << expected.column;
         EXPECT_EQ(cell->state().checked, expected.checked) << expected.row << "," << expected.column;
         EXPECT_EQ(cell->parent(), list);

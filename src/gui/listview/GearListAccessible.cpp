@@ -25,7 +25,7 @@ QWindow* windowOf(const QWidget* widget)
     return widget ? widget->window()->windowHandle() : nullptr;
 }
 
-// A cell of the list. The first cell of every row is checkable, ticked or not, and toggling it ticks.
+// A cell of the list. The first cell of every row is a check box, ticked or not, and toggling it ticks.
 class ListCell : public QAccessibleInterface, public QAccessibleTableCellInterface, public QAccessibleActionInterface
 {
 public:
@@ -47,9 +47,17 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
+    // A box's cell shows the category, or nothing below a block's first row: its description names the item
+    // it ticks.
     QString text(QAccessible::Text type) const override
     {
-        return type == QAccessible::Name && isValid() ? index().data().toString() : QString();
+        if (!isValid())
+            return {};
+        if (type == QAccessible::Name)
+            return index().data().toString();
+        if (type == QAccessible::Description && checkable())
+            return index().siblingAtColumn(1).data().toString();
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -60,7 +68,9 @@ public:
         return view->visualRect(index()).translated(view->viewport()->mapToGlobal(QPoint(0, 0)));
     }
 
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A desktop bridge that knows no "checkable" (Qt's AT-SPI bridge does not send it) still tells a box by
+    // its role; an unticked box is then one without "checked".
+    QAccessible::Role role() const override { return checkable() ? QAccessible::CheckBox : QAccessible::Cell; }
 
     QAccessible::State state() const override
     {
