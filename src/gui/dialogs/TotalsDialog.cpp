@@ -66,6 +66,8 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     bodyLayout->addWidget(lines, 3, Qt::AlignTop);
     bodyLayout->addWidget(chart, 2, Qt::AlignTop);
     area->setWidget(body);
+    // Never taller than the lines: no empty band below them.
+    area->setMaximumHeight(body->sizeHint().height() + 2 * area->frameWidth());
     area->setMinimumWidth(body->minimumSizeHint().width() + 2 * area->frameWidth() +
                           area->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
