@@ -59,7 +59,7 @@ QRect inViewport(const QScrollArea* area, const QWidget* widget, const QRect& re
 TEST_F(DialogLooksTest, TotalsOpenTallEnoughForEveryLineUpToTheScreenAndScrollLinesAndBarsTogether)
 {
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
-    for (const int runs : {15, 20, 60}) {
+    for (const int runs : {15, 20, 100}) {
         TotalsDialog dialog(runsOf(runs), false, {Qt::white, Qt::yellow, Qt::red});
         dialog.show();
         QApplication::processEvents();
