@@ -1,10 +1,22 @@
 #!/bin/sh
-# Runs a command with the AT-SPI bus started on the session bus, as a desktop has it for screen readers.
+# Runs a command on a virtual X display with a session bus and the AT-SPI bus on it, as a desktop has them
+# for screen readers. A failed run is tried once more: on a busy machine the display or a bus can fail to
+# start, while a fault of the program fails both runs.
 # Usage: with-accessibility-bus.sh LAUNCHER COMMAND [ARGUMENTS...]
-set -e
-launcher=$1
-shift
-"$launcher" --launch-immediately &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-"$@"
+if [ "$1" = --inside ]; then
+    shift
+    "$1" --launch-immediately &
+    launcher=$!
+    shift
+    "$@"
+    status=$?
+    kill "$launcher" 2>/dev/null
+    exit $status
+fi
+for try in 1 2; do
+    if xvfb-run -a dbus-run-session -- sh "$0" --inside "$@"; then
+        exit 0
+    fi
+    echo "with-accessibility-bus.sh: run $try failed" >&2
+done
+exit 1
