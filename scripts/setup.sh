@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Cairnly needs from Debian's packages (lintian and appstream
-# only check the Debian package), and the comma-decimal locale the tests use. Quick when everything is there
-# already.
+# only check the Debian package; xvfb, dbus-daemon and at-spi2-core give the accessibility test a desktop's
+# accessibility bus), and the comma-decimal locale the tests use. Quick when everything is there already.
 set -euo pipefail
 
 packages=(
@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang clang-format libclang-rt-14-dev
-    locales fonts-liberation xvfb xauth xdg-utils
+    locales fonts-liberation xvfb xauth xdg-utils dbus-daemon at-spi2-core
     desktop-file-utils dpkg-dev librsvg2-bin help2man lintian appstream
     poppler-utils
 )

@@ -17,6 +17,7 @@
 #include "gui/dialogs/ExportDialog.h"
 #include "gui/dialogs/ItemEditorDialog.h"
 #include "gui/dialogs/ModifyColumnDialog.h"
+#include "gui/dialogs/PrintFontDialog.h"
 #include "gui/dialogs/TotalsDialog.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
 #include "gui/support/Icons.h"
@@ -155,6 +156,12 @@ void configureDialog(Shots& shots)
     shots.take(dialog, QStringLiteral("configure-dialog"));
 }
 
+void printFontDialog(Shots& shots)
+{
+    PrintFontDialog dialog(QFont(QStringLiteral("Courier New"), 10, QFont::Bold));
+    shots.take(dialog, QStringLiteral("print-font-dialog"));
+}
+
 void aboutDialog(Shots& shots)
 {
     ScriptedPrompts prompts;
@@ -171,6 +178,16 @@ void totalsDialog(Shots& shots)
     totals.grandTotal = 67.2f;
     TotalsDialog dialog(totals, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
     shots.take(dialog, QStringLiteral("totals-dialog"));
+
+    // Enough categories that the lines and the bars scroll together.
+    cairnly::CategoryTotals many;
+    for (int i = 0; i < 40; ++i) {
+        const float weight = static_cast<float>((i * 37) % 50) / 2.0f;
+        many.runs.push_back({"Category " + std::to_string(i + 1), weight});
+        many.grandTotal += weight;
+    }
+    TotalsDialog scrolled(many, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
+    shots.take(scrolled, QStringLiteral("totals-dialog-many"));
 }
 
 void exportDialog(Shots& shots)
@@ -325,6 +342,7 @@ int main(int argc, char** argv)
     categoriesDialog(shots);
     columnDialogs(shots);
     configureDialog(shots);
+    printFontDialog(shots);
     aboutDialog(shots);
     totalsDialog(shots);
     exportDialog(shots);

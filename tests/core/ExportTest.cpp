@@ -308,7 +308,37 @@ TEST_F(ExportTest, TheDialogOpensWithThePathsOfTheSettingsFileAndChecksTheMailPa
                        "name",
                        "Export Dialog", MessageIcon::Error, MessageButtons::Ok}));
     choices.paths[0] = "list.txt";
+    EXPECT_EQ(exportChoicesProblem(choices), (Message{"Please enter a file name for the XML file", "Export Dialog",
+                                                      MessageIcon::Error, MessageButtons::Ok})); // ticked above
+    choices.paths[3] = "list.xml";
     EXPECT_EQ(exportChoicesProblem(choices), std::nullopt);
+}
+
+TEST_F(ExportTest, OkRefusesATickedFormatWithoutAFileNamingTheFirstSuchFormat)
+{
+    const struct
+    {
+        std::array<bool, 4> ticked; // text, comma-delimited, HTML, XML
+        std::array<std::filesystem::path, 4> paths;
+        std::optional<std::string> refusal;
+    } cases[] = {
+        {{false, false, false, false}, {"", "", "", ""}, std::nullopt},
+        {{true, true, true, true}, {"a.txt", "b.csv", "c.htm", "d.xml"}, std::nullopt},
+        {{true, false, false, false}, {"", "", "", ""}, "Please enter a file name for the Text file"},
+        {{false, true, false, false}, {"a.txt", "", "", ""}, "Please enter a file name for the Comma Delimited file"},
+        {{false, false, true, true}, {"", "", "", ""}, "Please enter a file name for the HTML file"},
+        {{false, false, false, true}, {"", "", "c.htm", ""}, "Please enter a file name for the XML file"},
+    };
+    for (const auto& c : cases) {
+        ExportChoices choices;
+        std::tie(choices.text, choices.commaDelimited, choices.html, choices.xml) =
+            std::tuple(c.ticked[0], c.ticked[1], c.ticked[2], c.ticked[3]);
+        choices.paths = c.paths;
+        const std::optional<Message> expected =
+            c.refusal ? std::optional(Message{*c.refusal, "Export Dialog", MessageIcon::Error, MessageButtons::Ok})
+                      : std::nullopt;
+        EXPECT_EQ(exportChoicesProblem(choices), expected) << c.refusal.value_or("none");
+    }
 }
 
 TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported)

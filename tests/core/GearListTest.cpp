@@ -111,6 +111,42 @@ TEST_F(ListTest, ATinyTotalCountsAsNothingTicked)
     EXPECT_FALSE(buttons().hideNonSelected);
 }
 
+TEST_F(ListTest, SeveralRowsAreTickedOrUntickedAsOneChangeAndMemberRowsStayChecked)
+{
+    add("Cooking", "Pot", "5");
+    add("Cooking", "Stove", "7");
+    add("Tent", "Fly", "12");
+    add("Tent", "Pegs", "3");
+    group("Stove", "Pot", "Kitchen");
+    list->toggleGroup(rowOf("+ Kitchen"));
+    const std::vector<int> chosen{rowOf("- Kitchen"), rowOf("Pot"), rowOf("Fly"), 99, -1};
+
+    int changes = observer.stateChanges;
+    EXPECT_EQ(list->setCheckedRows(chosen, true), std::nullopt);
+    EXPECT_EQ(observer.stateChanges, changes + 1);
+    EXPECT_EQ(table(), (Lines{"G x Cooking|- Kitchen|12.00|", "M x |Pot|5.00|", "M x |Stove|7.00|",
+                              "I x Tent|Fly|12.00|", "I - |Pegs|3.00|"}));
+    EXPECT_EQ(list->totalLine(), "24.00 oz. (1.50 lbs)");
+
+    changes = observer.stateChanges;
+    EXPECT_EQ(list->setCheckedRows({rowOf("Fly"), rowOf("- Kitchen")}, true), std::nullopt); // already ticked
+    EXPECT_EQ(observer.stateChanges, changes);
+    EXPECT_EQ(list->setCheckedRows(chosen, false), std::nullopt);
+    EXPECT_EQ(observer.stateChanges, changes + 1);
+    EXPECT_EQ(table(), (Lines{"G - Cooking|- Kitchen|12.00|", "M x |Pot|5.00|", "M x |Stove|7.00|",
+                              "I - Tent|Fly|12.00|", "I - |Pegs|3.00|"}));
+    EXPECT_EQ(list->totalLine(), "0.00 oz. (0.00 lbs)");
+
+    list->setChecked(rowOf("Pegs"), true);
+    document->setHideNonSelected(true);
+    changes = observer.stateChanges;
+    EXPECT_EQ(list->setCheckedRows({0}, false),
+              (Message{"Please uncheck the \"Hide Non-Selected Items\" checkbox before changing the list", "Important!",
+                       MessageIcon::Exclamation, MessageButtons::Ok}));
+    EXPECT_EQ(observer.stateChanges, changes);
+    EXPECT_EQ(table(), (Lines{"I x Tent|Pegs|3.00|"}));
+}
+
 // --- Groups ---------------------------------------------------------------------------------------
 
 TEST_F(ListTest, DroppingAnItemOnAnotherAsksForAGroupAndShowsTheTargetFirst)

@@ -4,10 +4,12 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFontDialog>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <cstring>
 
@@ -153,15 +155,23 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
         return press(dialog, "cancelButton");
     });
     runner.steps.push_back([this, &chosenFamily](QDialog& dialog) {
-        auto& fonts = static_cast<QFontDialog&>(dialog);
-        EXPECT_TRUE(fonts.testOption(QFontDialog::MonospacedFonts));
-        EXPECT_EQ(fonts.currentFont().pointSize(), 10);
-        EXPECT_TRUE(QFontInfo(fonts.currentFont()).fixedPitch()) << fonts.currentFont().family().toStdString();
+        // Only fixed-pitch families, opened on the one that stands for "Courier New" here.
+        auto* families = in<QListWidget>(dialog, "familyListWidget");
+        EXPECT_GT(families->count(), 0);
+        for (int i = 0; i < families->count(); ++i)
+            EXPECT_TRUE(QFontDatabase::isFixedPitch(families->item(i)->text()))
+                << families->item(i)->text().toStdString();
+        EXPECT_EQ(families->currentItem()->text(), QFontInfo(QFont("Courier New")).family());
+        // Only the sizes a printout takes.
+        auto* size = in<QSpinBox>(dialog, "sizeSpinBox");
+        EXPECT_EQ(size->minimum(), 8);
+        EXPECT_EQ(size->maximum(), 14);
+        EXPECT_EQ(size->value(), 10);
         EXPECT_EQ(document().settings().printFontSize, 10); // taken at once
-        fonts.setCurrentFont(QFont(fonts.currentFont().family(), 12));
-        chosenFamily = fonts.currentFont().family();
-        fonts.accept();
-        return fonts.result();
+        size->setValue(12);
+        EXPECT_EQ(in<QLabel>(dialog, "sampleLabel")->font().pointSize(), 12);
+        chosenFamily = families->currentItem()->text();
+        return press(dialog, "okButton");
     });
     commands().generalOptions->trigger();
     const int pixelsPerInch = mainPanel().logicalDpiY();
@@ -174,11 +184,11 @@ TEST_F(ConfigureCommandTest, TheFontDialogOpensAtMost14PointsAndItsChoiceSurvive
         return press(dialog, "okButton");
     });
     runner.steps.push_back([](QDialog& dialog) {
-        auto& fonts = static_cast<QFontDialog&>(dialog);
-        EXPECT_EQ(fonts.currentFont().pointSize(), 12);
-        fonts.setCurrentFont(QFont(fonts.currentFont().family(), 36));
-        fonts.accept();
-        return fonts.result();
+        auto* size = in<QSpinBox>(dialog, "sizeSpinBox");
+        EXPECT_EQ(size->value(), 12);
+        QTest::keyClick(size, Qt::Key_PageUp); // ten up stops at the largest
+        EXPECT_EQ(size->value(), 14);
+        return press(dialog, "okButton");
     });
     commands().generalOptions->trigger();
     EXPECT_EQ(document().settings().printFontSize, 14);

@@ -134,6 +134,21 @@ TEST_F(ReportsTest, TheExportDialogOpensWithTheStoredPathsBrowsesAndChecksTheMai
     EXPECT_FALSE(std::filesystem::exists(folder / "a.txt"));
 }
 
+TEST_F(ReportsTest, OkRefusesATickedFormatWithoutAFileNamingTheFormatAndStaysOpen)
+{
+    startWithList();
+    runner.steps.push_back([this](QDialog& dialog) {
+        child<QCheckBox>(dialog, "htmlCheckBox")->setChecked(true);
+        child<QLineEdit>(dialog, "htmlEdit")->clear();
+        EXPECT_EQ(press(dialog, "okButton"), QDialog::Rejected); // still open
+        EXPECT_EQ(prompts.shown, (std::vector<Message>{{"Please enter a file name for the HTML file", "Export Dialog",
+                                                        MessageIcon::Error, MessageButtons::Ok}}));
+        return press(dialog, "cancelButton");
+    });
+    windowCommands().exportList->trigger();
+    EXPECT_EQ(prompts.shown.size(), 1u); // no "Unable to Open!" after it
+}
+
 TEST_F(ReportsTest, ExportWritesEveryChosenFileMailsTheTextAndKeepsTheChoicesUntilTheSave)
 {
     startWithList();

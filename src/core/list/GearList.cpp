@@ -507,6 +507,31 @@ std::optional<Message> GearList::setChecked(int row, bool checked)
     return std::nullopt;
 }
 
+std::optional<Message> GearList::setCheckedRows(const std::vector<int>& rowsToSet, bool checked)
+{
+    std::vector<int> inList;
+    for (const int row : rowsToSet) {
+        if (row >= 0 && row < rowCount())
+            inList.push_back(row);
+    }
+    const bool changes = std::any_of(inList.begin(), inList.end(), [&](int row) { return isChecked(row) != checked; });
+    if (auto refused = changeRefusal(); refused || !changes) {
+        for (const int row : inList)
+            notifyChanged(row, row); // the boxes show their states again
+        return refused;
+    }
+    Change change(*this);
+    // As for one row: member rows only show checked again, and the total line is written afresh.
+    for (const int row : inList) {
+        if (isMemberRow(row))
+            notifyChanged(row, row);
+        else
+            setRowChecked(row, checked);
+    }
+    updateTotal(true);
+    return std::nullopt;
+}
+
 std::optional<Message> GearList::setAllChecked(bool checked)
 {
     if (auto refused = changeRefusal())

@@ -103,6 +103,8 @@ public:
 
     // --- Ticks -------------------------------------------------------------------------------------
     std::optional<Message> setChecked(int row, bool checked);
+    // Ticks or unticks every row named, as one change; rows outside the list are left out.
+    std::optional<Message> setCheckedRows(const std::vector<int>& rows, bool checked);
     std::optional<Message> selectAll();
     std::optional<Message> clearSelected();
 

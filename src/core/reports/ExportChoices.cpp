@@ -4,6 +4,9 @@
 #include "core/list/ReportRows.h"
 #include "core/settings/ProfileFile.h"
 
+#include <string>
+#include <utility>
+
 namespace cairnly {
 
 bool ExportChoices::wants(ExportFormat format) const
@@ -39,6 +42,16 @@ std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
         return Message{"To send EMail, please choose a Text File by clicking on the Browse button and entering a file "
                        "name",
                        "Export Dialog", MessageIcon::Error, MessageButtons::Ok};
+    // A ticked format without a file would only fail after OK, with an empty path for its message.
+    const std::pair<ExportFormat, const char*> formats[] = {{ExportFormat::Text, "Text"},
+                                                            {ExportFormat::CommaDelimited, "Comma Delimited"},
+                                                            {ExportFormat::Html, "HTML"},
+                                                            {ExportFormat::Xml, "XML"}};
+    for (const auto& [format, name] : formats) {
+        if (choices.wants(format) && choices.path(format).empty())
+            return Message{std::string("Please enter a file name for the ") + name + " file", "Export Dialog",
+                           MessageIcon::Error, MessageButtons::Ok};
+    }
     return std::nullopt;
 }
 

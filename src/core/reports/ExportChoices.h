@@ -33,7 +33,8 @@ struct ExportChoices
 // gives an empty path), the notes flag from it (an absent one keeps the flag), and "Export All Items".
 void readExportSettings(ExportChoices& choices, const std::filesystem::path& settingsFile);
 
-// The dialog's OK check: a message keeps it open.
+// The dialog's OK check: a message keeps it open. A mail needs the text file's path, and so does every ticked
+// format its own.
 std::optional<Message> exportChoicesProblem(const ExportChoices& choices);
 
 struct ExportOutcome

@@ -78,6 +78,7 @@ MainPanel::MainPanel(cairnly::GearDocument& document, Prompts& prompts, DialogRu
     connect(view, &QAbstractItemView::clicked, this, &MainPanel::rowClicked);
     connect(view, &QAbstractItemView::doubleClicked, this, &MainPanel::rowDoubleClicked);
     connect(view, &GearListView::rowRightClicked, this, &MainPanel::rowRightClicked);
+    connect(view, &GearListView::tickKeyPressed, this, &MainPanel::toggleTicks);
     QHeaderView* header = view->horizontalHeader();
     connect(header, &QHeaderView::sectionClicked, this, [this](int column) { list.sortByColumn(column); });
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
@@ -124,6 +125,8 @@ void MainPanel::buildCommands()
     c.expandAll = makeAction("expandAllAction", tr("&Expand All Groups"), &MainPanel::expandAll);
     c.collapseAll = makeAction("collapseAllAction", tr("C&ollapse All Groups"), &MainPanel::collapseAll);
     c.totals = makeAction("totalsAction", tr("View &Totals..."), &MainPanel::showTotals);
+    // The button's own text has no letter to reach it by; the menu entry has one.
+    c.convert = makeAction("convertAction", tr("Con&vert..."), &MainPanel::convert);
     c.categories = makeAction("categoriesAction", tr("&Categories..."), &MainPanel::configureCategories);
     c.generalOptions = makeAction("generalOptionsAction", tr("&General Options..."), &MainPanel::configure);
     c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &MainPanel::addColumn);
@@ -323,10 +326,16 @@ void MainPanel::showStates(const cairnly::ControlStates& states)
     button.totals->setEnabled(b.totals);
     button.exportList->setEnabled(b.exportList);
     button.convert->setEnabled(b.convert);
+    command.convert->setEnabled(b.convert);
     button.clearSelected->setEnabled(b.clearSelected);
     hideNonSelectedBox->setEnabled(b.hideNonSelected);
     hideNonSelectedBox->setChecked(document.hideNonSelected());
-    totalLine->setText(fromCp1252(list.totalLine()));
+    const QString total = fromCp1252(list.totalLine());
+    if (totalLine->text() != total) {
+        totalLine->setText(total);
+        // Read as one with its caption; a change of the name is announced.
+        totalLine->setAccessibleName(totalCaption->text() + QLatin1Char(' ') + total);
+    }
 
     const cairnly::MenuStates& m = states.menus;
     command.remove->setEnabled(m.remove);
@@ -596,6 +605,17 @@ void MainPanel::dropOnRow(int source, int target)
     const int row = list.createGroup(source, target, dialog.fields().name, dialog.fields().notes);
     if (row >= 0)
         view->scrollTo(model->index(row, 0));
+}
+
+void MainPanel::toggleTicks(int currentRow)
+{
+    // The current row takes the opposite of its tick, and every highlighted row with it.
+    QList<int> rows = view->highlightedRows();
+    if (rows.size() < 2)
+        rows.clear();
+    if (!rows.contains(currentRow))
+        rows.append(currentRow);
+    refused(list.setCheckedRows(toVector(rows), !list.isChecked(currentRow)));
 }
 
 void MainPanel::rowClicked(const QModelIndex& index)

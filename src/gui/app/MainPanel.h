@@ -44,6 +44,7 @@ public:
         QAction* expandAll;
         QAction* collapseAll;
         QAction* totals;
+        QAction* convert;
         QAction* categories;
         QAction* generalOptions;
         QAction* addColumn;
@@ -123,6 +124,7 @@ private:
     void convert();
     void removeFromGroup();
     void dropOnRow(int source, int target);
+    void toggleTicks(int currentRow);
     void rowClicked(const QModelIndex& index);
     void rowDoubleClicked(const QModelIndex& index);
     void rowRightClicked(int row, const QPoint& globalPosition);

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 using cairnly::Message;
@@ -93,7 +94,8 @@ void MainWindow::buildCommands()
     // Not "&Export": the Export entry has that letter.
     c.exportLighterPack =
         makeAction("exportLighterPackAction", tr("Export &LighterPack CSV..."), &MainWindow::exportLighterPackCsv);
-    c.exit = new QAction(tr("E&xit\tAlt+F4"), this);
+    // The menu shows the first shortcut beside the text, which a screen reader then reads as "Exit" alone.
+    c.exit = new QAction(tr("E&xit"), this);
     c.exit->setObjectName(QStringLiteral("exitAction"));
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
@@ -123,7 +125,7 @@ void MainWindow::buildMenus()
     entry->addSeparator();
     entry->addActions({p.expandAll, p.collapseAll});
     entry->addSeparator();
-    entry->addAction(p.totals);
+    entry->addActions({p.totals, p.convert});
 
     QMenu* configure = menuBar()->addMenu(tr("&Configure"));
     configure->addActions({p.categories, p.generalOptions});
@@ -134,6 +136,10 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({c.about, c.emailMe});
     updateRecentFiles();
+
+    // F10 opens the first menu, as on other desktops; the arrows go on from there.
+    auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(fileMenu->menuAction()); });
 }
 
 QString MainWindow::title() const

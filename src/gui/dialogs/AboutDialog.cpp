@@ -46,7 +46,7 @@ AboutDialog::AboutDialog(const QString& tutorialFile, Desktop& desktopServices, 
 
     auto* link = new LinkLabel(tutorial, this);
     link->setObjectName(QStringLiteral("linkLabel"));
-    link->setAlignment(Qt::AlignCenter);
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(link, &LinkLabel::clicked, this, &AboutDialog::openTutorial);
 
     auto* buttons = buttonRow({okButton(*this, true)});

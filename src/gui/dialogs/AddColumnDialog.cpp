@@ -18,7 +18,7 @@ AddColumnDialog::AddColumnDialog(QWidget* parent) : QDialog(parent)
     headingEdit = cp1252Edit("headingEdit", 40, this);
     auto* headingLabel = new QLabel(tr("Heading: "), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
-    headingLabel->setBuddy(headingEdit);
+    labelField(headingLabel, headingEdit);
     auto* heading = new QFormLayout;
     heading->addRow(headingLabel, headingEdit);
     alignment = new AlignmentBox(this);

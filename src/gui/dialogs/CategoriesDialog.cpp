@@ -39,7 +39,7 @@ CategoriesDialog::CategoriesDialog(const Fields& initial, Hooks dialogHooks, Pro
     categoryBox = new QComboBox(this);
     categoryBox->setObjectName(QStringLiteral("categoryComboBox"));
     categoryBox->setEditable(false);
-    label->setBuddy(categoryBox);
+    labelField(label, categoryBox);
     addButton = listButton(tr("&Add..."), "addButton", this);
     deleteButton = listButton(tr("&Delete"), "deleteButton", this);
     renameButton = listButton(tr("&Rename..."), "renameButton", this);

@@ -6,7 +6,8 @@
 
 class DialogRunner;
 
-// A button drawn as a rectangle of its colour; a click offers the colour dialog to choose another.
+// A button drawn as a rectangle of its colour; a click offers the colour dialog to choose another, after
+// which the button keeps a white frame. A screen reader hears its label and its colour.
 class ColorButton : public QPushButton
 {
     Q_OBJECT
@@ -15,13 +16,18 @@ public:
 
     // The colour as it was given (possibly a system colour) or as chosen.
     cairnly::ColorValue color() const { return value; }
+    // The text of the label beside the button, which its accessible name begins with.
+    void setLabelText(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void chooseColor();
+    void updateName();
 
     cairnly::ColorValue value;
     DialogRunner& runner;
+    QString labelText;
+    bool framed = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/dialogs/ConfigureDialog.h"
 
 #include "gui/dialogs/ColorButton.h"
+#include "gui/dialogs/PrintFontDialog.h"
 #include "gui/support/DialogLayout.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Icons.h"
@@ -8,8 +9,6 @@
 #include "printout/FontDescription.h"
 
 #include <QCheckBox>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,7 +64,7 @@ ConfigureDialog::ConfigureDialog(const Fields& initial, PrintFontChanged fontCha
         button->setObjectName(QString::fromLatin1(objectName));
         auto* label = new QLabel(text, colors);
         label->setBuddy(button);
-        button->setAccessibleName(label->text());
+        button->setLabelText(label->text());
         const int row = colorsLayout->rowCount();
         colorsLayout->addWidget(label, row, 0);
         colorsLayout->addWidget(button, row, 1);
@@ -105,15 +104,7 @@ void ConfigureDialog::choosePrintingFont()
     printFont = cairnly::printFontForDialog(printFont, pixelsPerInch);
     printFontChanged(printFont);
 
-    QFontDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("fontDialog"));
-    // Qt's own dialog: a desktop's may not keep to fixed-pitch fonts. The options come first, since the
-    // dialog lists its fonts when it is given the current one.
-    dialog.setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
-    // The dialog lists the fonts there are; a face such as "Courier New" may stand for another one here.
-    QFont current = fontOf(printFont.description, printFont.size);
-    current.setFamily(QFontInfo(current).family());
-    dialog.setCurrentFont(current);
+    PrintFontDialog dialog(fontOf(printFont.description, printFont.size), this);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
     const QFont chosen = dialog.selectedFont();

@@ -24,7 +24,7 @@ DeleteColumnsDialog::DeleteColumnsDialog(const std::vector<std::string>& columnH
     columnList->setSelectionMode(QAbstractItemView::MultiSelection);
     for (const std::string& heading : headings)
         columnList->addItem(fromCp1252(heading));
-    prompt->setBuddy(columnList);
+    labelField(prompt, columnList);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

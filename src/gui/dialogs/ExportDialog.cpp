@@ -78,6 +78,11 @@ ExportDialog::FormatLine ExportDialog::addFormatLine(QGridLayout* grid, int row,
     line.path->setObjectName(QStringLiteral("%1Edit").arg(QLatin1String(role)));
     auto* browseButton = new QPushButton(tr("Browse..."), box);
     browseButton->setObjectName(QStringLiteral("%1BrowseButton").arg(QLatin1String(role)));
+    // The check box is the line's label: the edit takes its text as its name, and each Browse button says
+    // which file it chooses.
+    const QString format = label.trimmed();
+    line.path->setAccessibleName(format);
+    browseButton->setAccessibleDescription(format);
     browseButton->setAutoDefault(false);
     QLineEdit* edit = line.path;
     connect(browseButton, &QPushButton::clicked, this,

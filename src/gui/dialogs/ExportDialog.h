@@ -12,7 +12,8 @@ class QLineEdit;
 class QRadioButton;
 
 // "Export Gear Data": the formats with their files, "Send as EMail", and which rows go out with or
-// without notes. OK checks that a mail has a text file to attach and keeps the dialog open when not.
+// without notes. OK checks that a mail has a text file to attach and every ticked format a file, and keeps
+// the dialog open when not.
 class ExportDialog : public QDialog
 {
     Q_OBJECT

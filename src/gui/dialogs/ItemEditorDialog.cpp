@@ -71,6 +71,7 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     columnsLabel->setWordWrap(true);
     columnList = new QListWidget(this);
     columnList->setObjectName(QStringLiteral("columnListWidget"));
+    labelField(columnsLabel, columnList);
     columnList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const auto& heading : columnHeadings)
         columnList->addItem(fromCp1252(heading));
@@ -98,8 +99,14 @@ ItemEditorDialog::ItemEditorDialog(Mode editorMode, const Fields& initial, Hooks
     auto* fields = new QFormLayout;
     fields->addRow(tr("Category:"), categoryBox);
     fields->addRow(tr("Item:"), itemEdit);
-    fields->addRow(tr("Weight (oz or gm):"), weightRow);
-    fields->addRow(tr("Multiply by:"), multiplierRow);
+    // Rows that hold more than their field: the label names the field, for screen readers too.
+    auto labelFor = [this](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
+        labelField(label, field);
+        return label;
+    };
+    fields->addRow(labelFor(tr("Weight (oz or gm):"), weightEdit), weightRow);
+    fields->addRow(labelFor(tr("Multiply by:"), multiplierEdit), multiplierRow);
     fields->addRow(tr("Notes:"), notesEdit);
     fields->addRow(separator);
     fields->addRow(columnsLabel);

@@ -24,14 +24,14 @@ ModifyColumnDialog::ModifyColumnDialog(const std::vector<cairnly::UserColumn>& u
     columnList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const cairnly::UserColumn& column : columns)
         columnList->addItem(fromCp1252(column.heading));
-    chooseLabel->setBuddy(columnList);
+    labelField(chooseLabel, columnList);
     // Room for a handful of headings; more scroll.
     columnList->setFixedHeight(columnList->fontMetrics().height() * 6 + 2 * columnList->frameWidth() + 8);
 
     headingEdit = cp1252Edit("headingEdit", 40, this);
     auto* headingLabel = new QLabel(tr("Heading:"), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
-    headingLabel->setBuddy(headingEdit);
+    labelField(headingLabel, headingEdit);
     auto* heading = new QFormLayout;
     heading->addRow(headingLabel, headingEdit);
     alignment = new AlignmentBox(this);

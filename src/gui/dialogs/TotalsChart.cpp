@@ -3,47 +3,59 @@
 #include "gui/support/Text.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int margin = 6;
-constexpr int barHeight = 10;
 
 } // namespace
 
 TotalsChart::TotalsChart(std::vector<cairnly::CategoryRun> runs, bool metric, Colors colors, QWidget* parent)
-    : QWidget(parent), runs(std::move(runs)), metric(metric), colors(colors)
+    : QWidget(parent), runs(std::move(runs)), colors(colors)
 {
     setObjectName(QStringLiteral("totalsChart"));
-    for (const cairnly::CategoryRun& run : this->runs)
+    QStringList description;
+    for (const cairnly::CategoryRun& run : this->runs) {
         heaviest = std::max(heaviest, run.weight);
+        description << tr("%1: %2").arg(fromCp1252(run.category),
+                                        QString::fromStdString(cairnly::weightLabel(run.weight, metric)));
+    }
+    // What a screen reader says of the bars: the runs as the lines read.
+    setAccessibleName(tr("Bar chart of the totals"));
+    setAccessibleDescription(description.join(QLatin1Char('\n')));
 }
 
-int TotalsChart::bandHeight() const
+void TotalsChart::setRowHeight(int height)
 {
-    return fontMetrics().height() + barHeight + 3 * margin / 2;
+    rowHeight = std::max(height, 1);
+    updateGeometry();
+    update();
 }
 
-QRect TotalsChart::bandRect(int run) const
+QRect TotalsChart::rowRect(int line) const
 {
-    return QRect(0, run * bandHeight(), width(), bandHeight());
+    const QRect area = contentsRect();
+    return QRect(area.left(), area.top() + line * rowHeight, area.width(), rowHeight);
 }
 
 QRect TotalsChart::barRect(int run) const
 {
     if (run < 0 || run >= runCount() || heaviest <= 0 || runs[static_cast<std::size_t>(run)].weight <= 0)
         return {};
-    const QRect band = bandRect(run);
-    const int fullWidth = band.width() - 2 * margin;
+    const QRect row = rowRect(run);
+    const int fullWidth = row.width() - 2 * margin;
     const auto length = static_cast<int>(fullWidth * (runs[static_cast<std::size_t>(run)].weight / heaviest) + 0.5f);
-    return QRect(margin, band.top() + margin / 2 + fontMetrics().height(), std::max(length, 1), barHeight);
+    const int inset = std::min(2, (row.height() - 1) / 2);
+    return QRect(row.left() + margin, row.top() + inset, std::max(length, 1), row.height() - 2 * inset);
 }
 
 QSize TotalsChart::sizeHint() const
 {
-    return QSize(260, std::max(1, runCount()) * bandHeight());
+    const QMargins margins = contentsMargins();
+    return QSize(260, lineCount() * rowHeight + margins.top() + margins.bottom());
 }
 
 QSize TotalsChart::minimumSizeHint() const
@@ -56,15 +68,8 @@ void TotalsChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), colors.background);
     for (int i = 0; i < runCount(); ++i) {
-        const cairnly::CategoryRun& run = runs[static_cast<std::size_t>(i)];
-        const QRect band = bandRect(i);
-        // The first band in the alternate colour, as the list's first row.
-        painter.fillRect(band, i % 2 == 0 ? colors.alternate : colors.background);
-        const QRect label(margin, band.top() + margin / 2, band.width() - 2 * margin, fontMetrics().height());
-        painter.setPen(Qt::black);
-        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, fromCp1252(run.category));
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(cairnly::weightLabel(run.weight, metric)));
+        // The first row in the alternate colour, as the list's first row.
+        painter.fillRect(rowRect(i), i % 2 == 0 ? colors.alternate : colors.background);
         const QRect bar = barRect(i);
         if (!bar.isEmpty()) {
             painter.fillRect(bar, colors.bar);

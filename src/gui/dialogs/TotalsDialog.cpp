@@ -7,8 +7,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, TotalsChart::Colors colors,
                            QWidget* parent)
@@ -21,37 +25,65 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     auto* caption = new QLabel(tr("Totals by Category"), this);
     caption->setObjectName(QStringLiteral("captionLabel"));
 
-    auto* lines = new QListWidget(this);
+    // The lines and the chart stand side by side in one scrolled area, so they scroll together: the lines
+    // show whole, and the chart has a row beside each of them.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("totalsScrollArea"));
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("totalsBody"));
+
+    auto* lines = new QListWidget(body);
     lines->setObjectName(QStringLiteral("totalsListWidget"));
+    labelField(caption, lines);
+    caption->setBuddy(area); // the area takes the focus, to scroll by the keyboard
     // Fixed-width, so the columns of the lines stand under each other.
     QFont courier(QStringLiteral("Courier New"), 8, QFont::Normal);
     courier.setStyleHint(QFont::TypeWriter);
     lines->setFont(courier);
+    // Only to be read: no line can be highlighted, made current or take the focus.
     lines->setSelectionMode(QAbstractItemView::NoSelection);
-    for (const std::string& line : cairnly::totalsLines(totals, metric))
-        lines->addItem(fromCp1252(line));
-    lines->setMinimumWidth(lines->sizeHintForColumn(0) + 2 * lines->frameWidth() + 24);
+    lines->setFocusPolicy(Qt::NoFocus);
+    lines->setUniformItemSizes(true);
+    lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const std::string& line : cairnly::totalsLines(totals, metric)) {
+        auto* item = new QListWidgetItem(fromCp1252(line), lines);
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+    const int rowHeight = lines->sizeHintForRow(0);
+    const int frame = lines->frameWidth();
+    lines->setFixedHeight(lines->count() * rowHeight + 2 * frame);
+    lines->setMinimumWidth(lines->sizeHintForColumn(0) + 2 * frame + 24);
 
-    auto* chart = new TotalsChart(totals.runs, metric, colors);
-    auto* chartArea = new QScrollArea(this);
-    chartArea->setObjectName(QStringLiteral("chartScrollArea"));
-    chartArea->setWidget(chart);
-    chartArea->setWidgetResizable(true);
-    chartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    chartArea->setMinimumWidth(260);
+    auto* chart = new TotalsChart(totals.runs, metric, colors, body);
+    chart->setContentsMargins(0, frame, 0, frame); // its rows level with the lines inside the list's frame
+    chart->setRowHeight(rowHeight);
 
-    auto* body = new QHBoxLayout;
-    body->addWidget(lines, 3);
-    body->addWidget(chartArea, 2);
+    auto* bodyLayout = new QHBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(lines, 3, Qt::AlignTop);
+    bodyLayout->addWidget(chart, 2, Qt::AlignTop);
+    area->setWidget(body);
+    // Never taller than the lines: no empty band below them.
+    area->setMaximumHeight(body->sizeHint().height() + 2 * area->frameWidth());
+    area->setMinimumWidth(body->minimumSizeHint().width() + 2 * area->frameWidth() +
+                          area->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     QPushButton* ok = okButton(*this, true);
     QHBoxLayout* buttons = buttonRow({ok});
-
-    ok->setFocus(); // the list's focus frame would look like a selection
+    ok->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
-    layout->addLayout(body, 1);
+    layout->addWidget(area, 1);
     layout->addLayout(buttons);
-    resize(sizeHint().width(), 300);
+
+    // Tall enough for every line, up to the height of the screen with room for the window's frame.
+    const int wanted =
+        sizeHint().height() - area->sizeHint().height() + body->sizeHint().height() + 2 * area->frameWidth();
+    const QScreen* shownOn = parent ? parent->screen() : screen();
+    const int available = shownOn->availableGeometry().height() - 2 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(sizeHint().width(), std::min(wanted, available));
 }

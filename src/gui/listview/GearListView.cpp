@@ -1,11 +1,13 @@
 #include "gui/listview/GearListView.h"
 
+#include "gui/listview/GearListAccessible.h"
 #include "gui/listview/GearTableModel.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDrag>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -35,6 +37,7 @@ private:
 
 GearListView::GearListView(QWidget* parent) : QTableView(parent)
 {
+    installGearListAccessibility();
     setObjectName(QStringLiteral("gearListView"));
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -42,6 +45,10 @@ GearListView::GearListView(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false); // a heading click sorts through the list's own rules
     setWordWrap(false);
+    setTabKeyNavigation(false); // Tab goes on to the buttons
+    setAccessibleName(tr("Gear list"));
+    setAccessibleDescription(
+        tr("Space ticks or unticks the highlighted items, Delete deletes them, a double click modifies one"));
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsMovable(true);
@@ -73,6 +80,17 @@ QList<int> GearListView::highlightedRows() const
     }
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void GearListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) && plain && currentIndex().isValid()) {
+        emit tickKeyPressed(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void GearListView::mousePressEvent(QMouseEvent* event)

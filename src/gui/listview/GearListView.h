@@ -8,7 +8,8 @@
 
 class QTimer;
 
-// The gear list: a grid with full-row selection, movable headings, and one row dragged onto another.
+// The gear list: a grid with full-row selection, movable headings, and one row dragged onto another. The
+// arrows move in it, Tab leaves it, Space ticks.
 class GearListView : public QTableView
 {
     Q_OBJECT
@@ -29,8 +30,11 @@ signals:
     void rowRightClicked(int row, const QPoint& globalPosition);
     // A row was dragged onto another; told once the drag has ended, so the list may change.
     void rowDropped(int source, int target);
+    // Space on the current row, whichever column has the focus.
+    void tickKeyPressed(int currentRow);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -2,9 +2,19 @@
 
 #include "gui/support/Icons.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+
+void labelField(QLabel* label, QWidget* field)
+{
+    label->setBuddy(field);
+    if (qobject_cast<QAbstractItemView*>(field))
+        field->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+}
 
 QPushButton* namedButton(const QString& text, const char* objectName, QWidget* parent)
 {

@@ -8,6 +8,7 @@
 
 class QDialog;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 
 // Sizes a dialog that holds word-wrapped texts for the width it will have: the default size takes their
@@ -19,6 +20,9 @@ inline void fitToWidth(QWidget& dialog)
     dialog.resize(width, height > 0 ? height : dialog.sizeHint().height());
 }
 
+// The label names the field, for the keyboard and for screen readers: it becomes the label's buddy, and a
+// list, which Qt names by its own accessible name alone, takes the label's text as that name too.
+void labelField(QLabel* label, QWidget* field);
 // A push button named for tests and the accessibility tree.
 QPushButton* namedButton(const QString& text, const char* objectName, QWidget* parent);
 // "OK": the default button, accepting the dialog; named okButton. With its glyph where the dialog's

@@ -4,11 +4,14 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace {
 
@@ -28,12 +31,30 @@ QMessageBox::Icon iconOf(cairnly::MessageIcon icon)
     }
 }
 
+// A window manager shows as much of the caption as the box is wide, beside its icon and buttons. Qt leaves
+// room for the caption in a plain font and little more, so a short text under a long caption had the
+// caption cut; the box is made wide enough for it in a larger bold font, with the frame's four glyphs.
+void makeRoomForCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont title = box.font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.25);
+    const int glyphs = 4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + glyphs;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 int runBox(QWidget* parent, const cairnly::Message& message, QMessageBox::StandardButtons buttons)
 {
     const QString caption = message.caption.empty() ? QString::fromLatin1(cairnly::applicationName)
                                                     : QString::fromStdString(message.caption);
     QMessageBox box(iconOf(message.icon), caption, messageText(message.text), buttons, parent);
     box.setTextFormat(Qt::PlainText); // texts carry item names and paths, never markup
+    makeRoomForCaption(box);
     return box.exec();
 }
 
