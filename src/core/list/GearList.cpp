@@ -488,23 +488,7 @@ std::optional<Message> GearList::setChecked(int row, bool checked)
 {
     if (row < 0 || row >= rowCount())
         return std::nullopt;
-    if (auto refused = changeRefusal()) {
-        notifyChanged(row, row); // the box shows its old state again
-        return refused;
-    }
-    if (isChecked(row) == checked) {
-        notifyChanged(row, row);
-        return std::nullopt;
-    }
-    Change change(*this, Change::Edit, checked ? "Tick" : "Untick");
-    // A member row's box carries no weight and always shows checked again; but every change of a tick
-    // writes the total line afresh, in the normal format.
-    if (isMemberRow(row))
-        notifyChanged(row, row);
-    else
-        setRowChecked(row, checked);
-    updateTotal(true);
-    return std::nullopt;
+    return setCheckedRows({row}, checked);
 }
 
 std::optional<Message> GearList::setCheckedRows(const std::vector<int>& rowsToSet, bool checked)
@@ -520,7 +504,7 @@ std::optional<Message> GearList::setCheckedRows(const std::vector<int>& rowsToSe
             notifyChanged(row, row); // the boxes show their states again
         return refused;
     }
-    Change change(*this);
+    Change change(*this, Change::Edit, checked ? "Tick" : "Untick");
     // As for one row: member rows only show checked again, and the total line is written afresh.
     for (const int row : inList) {
         if (isMemberRow(row))
