@@ -47,5 +47,6 @@ int main(int argc, char** argv)
     cairnly::SystemLegacyRegistry registry;
     CairnlyApp cairnly(std::filesystem::current_path(), prompts, runner, desktop, registry);
     cairnly.show();
+    cairnly.endOnSignals([] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

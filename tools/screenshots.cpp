@@ -197,7 +197,7 @@ void exportDialog(Shots& shots)
     choices.text = choices.html = true;
     choices.includeNotes = true;
     choices.paths = {"/home/hiker/gear/summer.txt", "", "/home/hiker/gear/summer.htm", ""};
-    ExportDialog dialog(choices, true, prompts);
+    ExportDialog dialog(choices, true, {}, prompts);
     shots.take(dialog, QStringLiteral("export-dialog"));
 }
 

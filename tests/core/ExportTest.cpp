@@ -1,6 +1,7 @@
 // The four export writers, byte for byte, and the export run with its files, failures and mail.
 #include "ListSupport.h"
 #include "ReportRowsSupport.h"
+#include "core/files/ReportTarget.h"
 #include "core/reports/ExportChoices.h"
 #include "core/reports/ExportWriters.h"
 #include "core/settings/ProfileFile.h"
@@ -339,6 +340,40 @@ TEST_F(ExportTest, OkRefusesATickedFormatWithoutAFileNamingTheFirstSuchFormat)
                       : std::nullopt;
         EXPECT_EQ(exportChoicesProblem(choices), expected) << c.refusal.value_or("none");
     }
+}
+
+// Nothing is half done: the OK check refuses a target that is a list, its settings or Cairnly.ini.
+TEST_F(ExportTest, OkRefusesToWriteAReportOverAList)
+{
+    folder.write("other.dat", "Cairnly data file 5.9\r\n");
+    const std::vector<std::filesystem::path> listFiles = {folder / "trip.dat", folder / "trip.ini",
+                                                          folder / "Cairnly.ini"};
+    const struct
+    {
+        ExportFormat format;
+        std::filesystem::path path;
+        bool refused;
+    } cases[] = {
+        {ExportFormat::Html, folder / "trip.dat", true},
+        {ExportFormat::Xml, folder / "trip.ini", true},
+        {ExportFormat::Text, folder / "Cairnly.ini", true},
+        {ExportFormat::CommaDelimited, folder / "other.dat", true},
+        {ExportFormat::CommaDelimited, folder / "list.csv", false},
+    };
+    for (const auto& c : cases) {
+        ExportChoices choices;
+        choices.paths[static_cast<std::size_t>(c.format)] = c.path;
+        choices.text = c.format == ExportFormat::Text;
+        choices.commaDelimited = c.format == ExportFormat::CommaDelimited;
+        choices.html = c.format == ExportFormat::Html;
+        choices.xml = c.format == ExportFormat::Xml;
+        const std::optional<Message> expected = c.refused ? std::optional(neverWrittenOver(c.path)) : std::nullopt;
+        EXPECT_EQ(exportChoicesProblem(choices, listFiles), expected) << c.path;
+    }
+    ExportChoices mail; // the mailed text file is written too
+    mail.sendAsEmail = true;
+    mail.paths[0] = folder / "trip.dat";
+    EXPECT_EQ(exportChoicesProblem(mail, listFiles), neverWrittenOver(folder / "trip.dat"));
 }
 
 TEST_F(ExportTest, ConfirmedPathsReachTheSettingsFileAtTheNextWriteOrAreReported)

@@ -412,7 +412,7 @@ TEST_F(ListTest, TheEditorsAddButtonAlwaysGivesATextListAndDoesNotSortAgain)
     EXPECT_EQ(list->record(rowOf("yyy")).columnTexts, nullptr);
 }
 
-TEST_F(ListTest, ModifyRefusesGroupsAndEmptySelectionsAndKeepsAnUnknownCategoryEmpty)
+TEST_F(ListTest, ModifyRefusesGroupsAndEmptySelectionsAndOffersAnUnknownCategoryOfItsOwn)
 {
     add("Cooking", "Pot", "5");
     add("Cooking", "Stove", "7");
@@ -424,9 +424,9 @@ TEST_F(ListTest, ModifyRefusesGroupsAndEmptySelectionsAndKeepsAnUnknownCategoryE
     EXPECT_EQ(std::get<Message>(list->modifySetup({rowOf("+ Kitchen")})),
               (Message{"Groups may not be modified.", "Cairnly", MessageIcon::Information, MessageButtons::Ok}));
     const auto setup = std::get<ItemEditorSetup>(list->modifySetup({rowOf("Old"), rowOf("+ Kitchen") + 5}));
-    EXPECT_EQ(setup.entry.category, "");
+    EXPECT_EQ(setup.entry.category, "Gone");
     EXPECT_EQ(setup.entry.item, "Old");
-    EXPECT_EQ(setup.categories, (std::vector<std::string>{"Cooking", "Tent"}));
+    EXPECT_EQ(setup.categories, (std::vector<std::string>{"Cooking", "Gone", "Tent"}));
 }
 
 TEST_F(ListTest, ModifyRewritesARowAndPutsItInItsNewPlaceKeepingItsTick)
@@ -620,6 +620,20 @@ TEST_F(ListTest, RenamingACategoryRenamesItemsGroupsAndMembersAndSortsAgain)
     EXPECT_EQ(table(), (Lines{"I - Abode|Fly|1.00|", "I - Bed|Mat|2.00|", "G - Cooking|- Mixed|7.00|",
                               "M x |Pegs|3.00|", "M x |Pot|4.00|"}));
     EXPECT_EQ(fieldText(list->record(rowOf("Pegs")).category), "Abode");
+}
+
+TEST_F(ListTest, ModifyKeepsACategoryThatHasLeftTheList)
+{
+    list->setCategories({"Clothes", "Tent"});
+    add("Clothes", "Shirt", "5");
+    list->setCategories({"Tent"});
+    auto setup = std::get<ItemEditorSetup>(list->modifySetup({rowOf("Shirt")}));
+    EXPECT_EQ(setup.categories, (std::vector<std::string>{"Clothes", "Tent"}));
+    EXPECT_EQ(setup.entry.category, "Clothes");
+    setup.entry.unitWeight = "6";
+    ASSERT_EQ(list->modifyItem(rowOf("Shirt"), setup.entry), std::nullopt);
+    EXPECT_EQ(table(), (Lines{"I - Clothes|Shirt|6.00|"}));
+    EXPECT_EQ(list->categories(), (std::vector<std::string>{"Tent"}));
 }
 
 // Categories are told apart exactly: "tent" is not "Tent".

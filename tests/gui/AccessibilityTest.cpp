@@ -345,7 +345,7 @@ TEST_F(AccessibilityTest, EveryFieldOfEveryDialogIsNamedByItsLabel)
          {"okButton: button \"OK\"", "totalsChart: client \"Bar chart of the totals\"",
           "totalsListWidget: list \"Totals by Category\"", "totalsScrollArea: client \"Totals by Category\""}},
         {"export",
-         [&] { return std::make_unique<ExportDialog>(choices, true, prompts); },
+         [&] { return std::make_unique<ExportDialog>(choices, true, std::vector<std::filesystem::path>{}, prompts); },
          {"allItemsRadioButton: radio button \"Export All Items\"", "cancelButton: button \"Cancel\"",
           "commaBrowseButton: button \"Browse...\"", "commaCheckBox: check box \"Comma Delimited File:\"",
           "commaEdit: edit \"Comma Delimited File:\"", "htmlBrowseButton: button \"Browse...\"",
@@ -363,7 +363,7 @@ TEST_F(AccessibilityTest, EveryFieldOfEveryDialogIsNamedByItsLabel)
     }
 
     // The Export dialog's Browse buttons say which file they choose; the chart reads like the lines.
-    ExportDialog exports(choices, true, prompts);
+    ExportDialog exports(choices, true, {}, prompts);
     EXPECT_EQ(accessible(exports.findChild<QWidget*>("htmlBrowseButton"))->text(QAccessible::Description),
               "HTML File:");
     cairnly::CategoryTotals totals;

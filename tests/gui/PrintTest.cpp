@@ -226,7 +226,8 @@ TEST_F(PrintTool, PrintWritesAPdfWithTheOptionsOfTheSettingsFile)
         EXPECT_EQ(r.status, std::string(wrong).find("A3") != std::string::npos ? 2 : 1) << wrong;
         EXPECT_FALSE(exists("out.pdf")) << wrong;
     }
-    EXPECT_TRUE(r.err.find("cairnly-data: cannot open missing.dat: No such file or directory") != std::string::npos) << r.err;
+    EXPECT_TRUE(r.err.find("cairnly-data: cannot open missing.dat: No such file or directory") != std::string::npos)
+        << r.err;
 }
 
 TEST_F(PrintTool, PrintsATenThousandRowListWithNotesAndCategoryWeights)

@@ -1,5 +1,6 @@
 #include "core/document/GearDocument.h"
 
+#include "core/files/AtomicFile.h"
 #include "core/files/DataFile.h"
 #include "core/settings/SettingsStore.h"
 
@@ -102,39 +103,72 @@ std::vector<Message> GearDocument::readWorkingFile(HideModes modes)
     return messages;
 }
 
-WriteReport GearDocument::write(const std::optional<fs::path>& target)
+WriteReport writePrepared(const PreparedWrite& prepared)
 {
     WriteReport report;
     auto fail = [&report](Message message) {
         report.messages.push_back(std::move(message));
         report.failed = true;
     };
-    const fs::path appSettingsFile = applicationSettingsFile();
-    if (!pathToProfileText(dataFile))
-        report.messages.push_back(notice(unrecordablePathText(pathText(dataFile))));
-    if (const auto error = recordLastFile(appSettingsFile, dataFile))
-        fail(writeError(settingsWriteFailureText(appSettingsFile, *error)));
-    const fs::path file = target ? *target : workingDataFile();
-
-    gearList.storeColumns(storedSettings);
-    const fs::path settingsFile = settingsFileFor(file);
-    std::vector<std::string> unrecordedPaths;
-    const auto settingsError = saveSettings(settingsFile, storedSettings, &unrecordedPaths);
-    for (const std::string& path : unrecordedPaths)
-        report.messages.push_back(notice(unrecordablePathText(path)));
-    if (settingsError)
-        fail(writeError(settingsWriteFailureText(settingsFile, *settingsError)));
-
-    if (!overwriteGuard.beforeWrite(file, report.messages)) {
+    auto put = [](const PreparedFile& file) {
+        return file.refusal ? file.refusal : writeFileAtomically(file.path, file.bytes);
+    };
+    report.messages = prepared.beforeAppSettings;
+    if (prepared.appSettings) {
+        if (const auto error = put(*prepared.appSettings))
+            fail(writeError(settingsWriteFailureText(prepared.appSettings->path, *error)));
+    }
+    report.messages.insert(report.messages.end(), prepared.beforeSettings.begin(), prepared.beforeSettings.end());
+    if (const auto error = put(prepared.settings))
+        fail(writeError(settingsWriteFailureText(prepared.settings.path, *error)));
+    report.messages.insert(report.messages.end(), prepared.beforeData.begin(), prepared.beforeData.end());
+    if (!prepared.data) {
         report.failed = true;
         return report;
     }
-    if (const auto error = writeDataFile(file, gearList.categories(), gearList.topLevelRecords())) {
+    if (const auto error = put(*prepared.data)) {
         fail(writeError(*error));
         return report;
     }
     report.listWritten = true;
     return report;
+}
+
+WriteReport GearDocument::write(const std::optional<fs::path>& target)
+{
+    return writePrepared(prepareWrite(target));
+}
+
+PreparedWrite GearDocument::prepareWrite(const std::optional<fs::path>& target)
+{
+    auto prepared = [](const fs::path& path, const ProfileFile& profile) {
+        return PreparedFile{path, profile.loadError() ? std::string() : profile.serialize(), profile.loadError()};
+    };
+    PreparedWrite write;
+    const fs::path appSettingsFile = applicationSettingsFile();
+    if (!pathToProfileText(dataFile))
+        write.beforeAppSettings.push_back(notice(unrecordablePathText(pathText(dataFile))));
+    if (const std::optional<ProfileFile> recorded = withLastFile(appSettingsFile, dataFile))
+        write.appSettings = prepared(appSettingsFile, *recorded);
+
+    const fs::path file = target ? *target : workingDataFile();
+    gearList.storeColumns(storedSettings);
+    const fs::path settingsFile = settingsFileFor(file);
+    ProfileFile settings = ProfileFile::load(settingsFile);
+    std::vector<std::string> unrecordedPaths;
+    writeSettings(settings, storedSettings, &unrecordedPaths, standardPixelsPerInch);
+    for (const std::string& path : unrecordedPaths)
+        write.beforeSettings.push_back(notice(unrecordablePathText(path)));
+    write.settings = prepared(settingsFile, settings);
+
+    if (overwriteGuard.beforeWrite(file, write.beforeData))
+        write.data = PreparedFile{file, formatDataFile(gearList.categories(), gearList.topLevelRecords()), {}};
+    return write;
+}
+
+std::vector<fs::path> GearDocument::listFiles() const
+{
+    return {dataFile, settingsFileFor(dataFile), applicationSettingsFile()};
 }
 
 std::optional<Message> GearDocument::saveRefusal() const
@@ -248,6 +282,7 @@ void GearDocument::setPrintOptions(bool totalEachCategory, bool showGrandTotal, 
     storedSettings.totalCategories = totalEachCategory;
     storedSettings.showGrandTotal = showGrandTotal;
     storedSettings.printNotes = printNotes;
+    statesChanged();
 }
 
 void GearDocument::setPrintFont(const PrintFont& font)
@@ -255,12 +290,14 @@ void GearDocument::setPrintFont(const PrintFont& font)
     storedSettings.printFont = font.description;
     storedSettings.printFontSize = font.size;
     storedSettings.hasPrintFont = true;
+    statesChanged();
 }
 
 void GearDocument::setExportSettings(const std::array<fs::path, 4>& paths, bool includeNotes)
 {
     storedSettings.exportPaths = paths;
     storedSettings.exportNotes = includeNotes;
+    statesChanged();
 }
 
 } // namespace cairnly

@@ -27,6 +27,31 @@ struct WriteReport
     bool failed = false;           // some file could not be written (a notice alone is no failure)
 };
 
+// One file a write puts out: its bytes, or why it may not be written.
+struct PreparedFile
+{
+    std::filesystem::path path;
+    std::string bytes;
+    std::optional<std::string> refusal; // the system's text for a file that could not be read before
+};
+
+// A write of the list made ready on the window's thread, to be written on any: what Cairnly.ini (the
+// current data file recorded), the settings file and the data file get, and what the user is told before
+// each of them.
+struct PreparedWrite
+{
+    std::vector<Message> beforeAppSettings;
+    std::optional<PreparedFile> appSettings; // none when there is nothing to record
+    std::vector<Message> beforeSettings;
+    PreparedFile settings;
+    std::vector<Message> beforeData;
+    std::optional<PreparedFile> data; // none when the file may not be written over
+};
+
+// Writes the files in their order, each safely: the first two stay written when a later one fails. It
+// touches nothing but the files, so any thread may run it.
+WriteReport writePrepared(const PreparedWrite& prepared);
+
 // The open document: one gear list, its settings, and the files they are read from and written to (the
 // working file GearData.dat, the current data file named in the window title, the settings file beside
 // each, and Cairnly.ini), with the two hide modes, which show a part of the list read from the working
@@ -43,7 +68,8 @@ public:
 
     GearList& list() { return gearList; }
     const GearList& list() const { return gearList; }
-    // The list changed, or a setting, a hide mode or the current file did.
+    // The list changed, or a setting, a hide mode or the current file did: what the window shows may
+    // differ, and so may what a write would put out.
     void setStatesListener(std::function<void()> listener);
 
     // The settings as the next write stores them: the list's units and columns included.
@@ -69,6 +95,10 @@ public:
     // Export paths the settings file cannot hold are left out of it and reported. A data file read only in
     // part is first kept whole beside it; one that could not be read is not written over.
     WriteReport write(const std::optional<std::filesystem::path>& target = std::nullopt);
+    // The same write made ready, for another thread to put out (writePrepared).
+    PreparedWrite prepareWrite(const std::optional<std::filesystem::path>& target = std::nullopt);
+    // The files no report may be written over: the current data file, its settings file and Cairnly.ini.
+    std::vector<std::filesystem::path> listFiles() const;
     // Open and a recent-file choice: the file is read before anything is emptied, so a file that is
     // missing or refused leaves everything as it was.
     std::vector<Message> openFile(const std::filesystem::path& file);

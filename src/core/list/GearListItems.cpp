@@ -109,10 +109,13 @@ std::variant<Message, ItemEditorSetup> GearList::modifySetup(const std::vector<i
 
     ItemEditorSetup setup;
     setup.categories = categoryList;
-    sortInBoxOrder(setup.categories);
+    // An item keeps a category that has left the list: the box offers it as well, so an OK that changes
+    // something else does not blank it.
     const std::string category(fieldText(r.category));
-    if (std::find(categoryList.begin(), categoryList.end(), category) != categoryList.end())
-        setup.entry.category = category;
+    if (!category.empty() && std::find(categoryList.begin(), categoryList.end(), category) == categoryList.end())
+        setup.categories.push_back(category);
+    sortInBoxOrder(setup.categories);
+    setup.entry.category = category;
     setup.entry.item = fieldText(r.item);
     setup.entry.unitWeight = fieldText(r.unitWeight);
     setup.entry.multiplier = fieldText(r.multiplier);

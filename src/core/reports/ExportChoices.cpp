@@ -1,6 +1,7 @@
 #include "core/reports/ExportChoices.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/ReportTarget.h"
 #include "core/list/ReportRows.h"
 #include "core/settings/ProfileFile.h"
 
@@ -36,7 +37,8 @@ void readExportSettings(ExportChoices& choices, const std::filesystem::path& set
     choices.onlyChecked = false;
 }
 
-std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
+std::optional<Message> exportChoicesProblem(const ExportChoices& choices,
+                                            const std::vector<std::filesystem::path>& listFiles)
 {
     if (choices.sendAsEmail && choices.path(ExportFormat::Text).empty())
         return Message{"To send EMail, please choose a Text File by clicking on the Browse button and entering a file "
@@ -51,6 +53,13 @@ std::optional<Message> exportChoicesProblem(const ExportChoices& choices)
         if (choices.wants(format) && choices.path(format).empty())
             return Message{std::string("Please enter a file name for the ") + name + " file", "Export Dialog",
                            MessageIcon::Error, MessageButtons::Ok};
+    }
+    for (const auto& [format, name] : formats) {
+        const bool written = choices.wants(format) || (format == ExportFormat::Text && choices.sendAsEmail);
+        if (written) {
+            if (auto refusal = reportTargetRefusal(choices.path(format), listFiles))
+                return refusal;
+        }
     }
     return std::nullopt;
 }

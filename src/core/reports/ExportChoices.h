@@ -34,8 +34,10 @@ struct ExportChoices
 void readExportSettings(ExportChoices& choices, const std::filesystem::path& settingsFile);
 
 // The dialog's OK check: a message keeps it open. A mail needs the text file's path, and so does every ticked
-// format its own.
-std::optional<Message> exportChoicesProblem(const ExportChoices& choices);
+// format its own. No file is written over a list: neither over the open list's own files (listFiles) nor
+// over any other data file.
+std::optional<Message> exportChoicesProblem(const ExportChoices& choices,
+                                            const std::vector<std::filesystem::path>& listFiles = {});
 
 struct ExportOutcome
 {

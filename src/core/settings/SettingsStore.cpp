@@ -367,15 +367,22 @@ std::filesystem::path readLastFile(const ProfileFile& appSettings)
     return text ? profileTextToPath(*text) : std::filesystem::path();
 }
 
-std::optional<std::string> recordLastFile(const std::filesystem::path& appSettingsFile,
-                                          const std::filesystem::path& currentDataFile)
+std::optional<ProfileFile> withLastFile(const std::filesystem::path& appSettingsFile,
+                                        const std::filesystem::path& currentDataFile)
 {
     ProfileFile profile = ProfileFile::load(appSettingsFile);
     if (const std::optional<std::string> text = pathToProfileText(currentDataFile))
         profile.writeString(lastFileSection, lastFileKey, *text);
     else if (!profile.removeKey(lastFileSection, lastFileKey) && !profile.loadError())
         return std::nullopt; // nothing was recorded
-    return profile.save(appSettingsFile);
+    return profile;
+}
+
+std::optional<std::string> recordLastFile(const std::filesystem::path& appSettingsFile,
+                                          const std::filesystem::path& currentDataFile)
+{
+    const std::optional<ProfileFile> profile = withLastFile(appSettingsFile, currentDataFile);
+    return profile ? profile->save(appSettingsFile) : std::nullopt;
 }
 
 } // namespace cairnly

@@ -139,6 +139,10 @@ std::string settingsWriteFailureText(const std::filesystem::path& file, const st
 // The current data file recorded in the application settings file ("LASTFILE" / "FILE"); empty when
 // none is recorded.
 std::filesystem::path readLastFile(const ProfileFile& appSettings);
+// The application settings file with the current data file recorded, as recordLastFile writes it; empty
+// when there is nothing to write.
+std::optional<ProfileFile> withLastFile(const std::filesystem::path& appSettingsFile,
+                                        const std::filesystem::path& currentDataFile);
 // Records the current data file. A path that would not read back exactly (pathToProfileText) removes
 // the record instead, so that the next start neither names nor saves over an earlier file. Returns the
 // system's error text when the file cannot be written.

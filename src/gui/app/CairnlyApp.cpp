@@ -3,6 +3,7 @@
 #include "core/settings/Startup.h"
 #include "gui/app/MainPanel.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/TerminationSignals.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Icons.h"
@@ -55,11 +56,22 @@ CairnlyApp::CairnlyApp(const std::filesystem::path& currentDirectory, Prompts& p
     window = std::make_unique<MainWindow>(*gearDocument, prompts, runner, desktop, recent);
     prompts.showAll(window.get(), startup.messages);
     window->loadWorkingList();
+    // A logout writes the list as a close does, with no question asked; the session then ends the program.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window.get(), [this] { window->saveUnattended(); });
     if (const auto placement = storedPlacement(gearDocument->settings().coords))
         window->setGeometry(*placement);
 }
 
 CairnlyApp::~CairnlyApp() = default;
+
+void CairnlyApp::endOnSignals(std::function<void()> quit)
+{
+    endingSignals = std::make_unique<TerminationSignals>();
+    QObject::connect(endingSignals.get(), &TerminationSignals::received, window.get(), [this, quit] {
+        window->saveUnattended();
+        quit();
+    });
+}
 
 MainPanel& CairnlyApp::mainPanel() const
 {

@@ -5,6 +5,7 @@
 #include "core/settings/RecentFiles.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class Desktop;
@@ -12,6 +13,7 @@ class DialogRunner;
 class Prompts;
 class MainWindow;
 class MainPanel;
+class TerminationSignals;
 
 // The application: the recent-files list over Cairnly.ini, the open document and the one main window,
 // started in the order the settings and the lists need. The document outlives the window that shows it.
@@ -32,9 +34,13 @@ public:
 
     // Shows the main window where it was last placed and starts following its size.
     void show();
+    // From now on SIGTERM, SIGHUP and SIGINT end the program as a close does, with no question asked,
+    // then quit it.
+    void endOnSignals(std::function<void()> quit);
 
 private:
     cairnly::RecentFiles recent;
     std::unique_ptr<cairnly::GearDocument> gearDocument;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TerminationSignals> endingSignals;
 };

@@ -2,9 +2,11 @@
 
 #include "core/document/ControlStates.h"
 #include "core/document/GearDocument.h"
+#include "core/files/ReportTarget.h"
 #include "core/interchange/LighterPack.h"
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/app/Autosave.h"
 #include "gui/app/MainPanel.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/ExportDialog.h"
@@ -23,6 +25,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QUrl>
+
+#include <cstdio>
 
 using cairnly::Message;
 
@@ -59,7 +63,13 @@ MainWindow::MainWindow(cairnly::GearDocument& document, Prompts& prompts, Dialog
     const QSize opening = (panel->designSize() + QSize(0, menuBar()->sizeHint().height())).expandedTo(QSize(548, 394));
     setMinimumSize(opening);
     resize(opening);
-    document.setStatesListener([this] { updateStates(); });
+    autosaver = new Autosave(
+        document, [this] { storeWindowRect(); },
+        [this](const std::vector<Message>& messages) { this->prompts.showAll(this, messages); }, this);
+    document.setStatesListener([this] {
+        updateStates();
+        autosaver->schedule();
+    });
     updateStates();
 }
 
@@ -206,6 +216,16 @@ void MainWindow::startTrackingResizes()
     panel->startTrackingResizes();
 }
 
+void MainWindow::saveUnattended()
+{
+    autosaver->stop();
+    if (document.hideNonSelected() || document.hideSelected())
+        return;
+    storeWindowRect();
+    for (const Message& message : document.write().messages)
+        std::fprintf(stderr, "Cairnly: %s\n", message.text.c_str());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The hide modes refuse first; then the list is written, and a failed write lets the user stay.
@@ -213,6 +233,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    autosaver->stop(); // the write below is the newest
     storeWindowRect();
     const cairnly::WriteReport report = document.write();
     prompts.showAll(this, report.messages);
@@ -259,6 +280,7 @@ void MainWindow::saveFile()
     if (prompts.refused(this, document.saveRefusal()))
         return;
     rememberFile();
+    storeWindowRect();
     prompts.showAll(this, document.write(document.currentDataFile()).messages);
 }
 
@@ -270,6 +292,7 @@ void MainWindow::saveFileAs()
     if (!name)
         return;
     const std::filesystem::path file = toPath(*name);
+    storeWindowRect();
     std::vector<Message> messages;
     {
         BusyCursor busy;
@@ -294,7 +317,7 @@ void MainWindow::previewList()
 void MainWindow::exportList()
 {
     cairnly::readExportSettings(exportChoices, document.settingsFile());
-    ExportDialog dialog(exportChoices, desktop.canSendMail(), prompts, this);
+    ExportDialog dialog(exportChoices, desktop.canSendMail(), document.listFiles(), prompts, this);
     if (runner.run(dialog) != QDialog::Accepted)
         return;
     exportChoices = dialog.choices();
@@ -327,8 +350,9 @@ void MainWindow::importLighterPackCsv()
 void MainWindow::exportLighterPackCsv()
 {
     const auto name = prompts.saveFileName(this, {tr("Export LighterPack CSV"), lighterPackFilters()});
-    if (name)
-        prompts.show(this, cairnly::exportLighterPack(document.list(), toPath(*name)).message);
+    if (!name || prompts.refused(this, cairnly::reportTargetRefusal(toPath(*name), document.listFiles())))
+        return;
+    prompts.show(this, cairnly::exportLighterPack(document.list(), toPath(*name)).message);
 }
 
 // --- Help -----------------------------------------------------------------------------------------

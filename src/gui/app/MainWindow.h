@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Autosave;
 class Desktop;
 class DialogRunner;
 class MainPanel;
@@ -46,6 +47,10 @@ public:
     void loadWorkingList();
     // From now on a change of size widens or narrows the columns.
     void startTrackingResizes();
+    // The close of a signal or a logout, with no one there to answer: the list is written (not in a hide
+    // mode, when the working file holds it already), a failure goes to the error stream.
+    void saveUnattended();
+    Autosave& autosave() const { return *autosaver; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +84,7 @@ private:
     cairnly::RecentFiles& recentFiles;
     cairnly::ExportChoices exportChoices; // the Export dialog's, for the whole run
     MainPanel* panel = nullptr;
+    Autosave* autosaver = nullptr;
     Commands command{};
     QMenu* fileMenu = nullptr;
     QList<QAction*> recentActions;

@@ -15,8 +15,9 @@
 
 using cairnly::ExportFormat;
 
-ExportDialog::ExportDialog(const cairnly::ExportChoices& choices, bool mailAvailable, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts(prompts), accepted(choices)
+ExportDialog::ExportDialog(const cairnly::ExportChoices& choices, bool mailAvailable,
+                           std::vector<std::filesystem::path> listFiles, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts(prompts), listFiles(std::move(listFiles)), accepted(choices)
 {
     setObjectName(QStringLiteral("exportDialog"));
     setWindowTitle(tr("Export Gear Data"));
@@ -123,7 +124,7 @@ cairnly::ExportChoices ExportDialog::read() const
 void ExportDialog::accept()
 {
     const cairnly::ExportChoices choices = read();
-    if (const auto problem = cairnly::exportChoicesProblem(choices)) {
+    if (const auto problem = cairnly::exportChoicesProblem(choices, listFiles)) {
         prompts.show(this, *problem);
         return;
     }

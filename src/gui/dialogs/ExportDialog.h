@@ -18,9 +18,10 @@ class ExportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Without a mail program "Send as EMail" is unticked and disabled.
-    ExportDialog(const cairnly::ExportChoices& choices, bool mailAvailable, Prompts& prompts,
-                 QWidget* parent = nullptr);
+    // Without a mail program "Send as EMail" is unticked and disabled. No file of listFiles (the open list's)
+    // may be chosen.
+    ExportDialog(const cairnly::ExportChoices& choices, bool mailAvailable,
+                 std::vector<std::filesystem::path> listFiles, Prompts& prompts, QWidget* parent = nullptr);
 
     const cairnly::ExportChoices& choices() const { return accepted; }
 
@@ -39,6 +40,7 @@ private:
     cairnly::ExportChoices read() const;
 
     Prompts& prompts;
+    std::vector<std::filesystem::path> listFiles;
     cairnly::ExportChoices accepted;
     FormatLine text;
     FormatLine commaDelimited;

@@ -2,6 +2,7 @@
 
 #include "core/document/GearDocument.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/ReportTarget.h"
 #include "core/list/ReportRows.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Text.h"
@@ -66,6 +67,9 @@ std::optional<Message> printGearList(const cairnly::GearDocument& document, Dial
         });
         return std::nullopt;
     }
+    // A PDF is a report: it is never written over a list.
+    if (auto refusal = cairnly::reportTargetRefusal(toPath(printer.outputFileName()), document.listFiles()))
+        return refusal;
     const auto pdf = printout.pdf(printer.pageLayout(), printer.resolution(), firstPage, lastPage, pageDrawn);
     if (!pdf || pdf->isEmpty())
         return std::nullopt;
