@@ -1,5 +1,6 @@
 // The list operations on a large list: 100,000 rows, every tenth a group of three members, every record
-// with the texts of two user columns. A raw read of the file's bytes is the yardstick for reading it,
+// with the texts of two user columns; undo and redo of the largest steps, and the two halves of an
+// autosave. A raw read of the file's bytes is the yardstick for reading it,
 // loading it and opening it, all measured in the same run.
 #include "SampleList.h"
 #include "core/document/GearDocument.h"
@@ -8,9 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -238,6 +242,51 @@ void BM_Convert(benchmark::State& state)
     }
 }
 
+// What the window's thread does for one autosave: the bytes of the three files, made ready.
+void BM_AutosaveOnTheWindowsThread(benchmark::State& state)
+{
+    auto document = openList(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document->prepareWrite());
+}
+
+// What the writer's thread then does: the three files written and synced.
+void BM_AutosaveOnTheWritersThread(benchmark::State& state)
+{
+    auto document = openList(state);
+    const PreparedWrite prepared = document->prepareWrite();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writePrepared(prepared));
+}
+
+// The heap one step of each command keeps for undo, and undo and redo of it, on the whole list.
+std::size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+void undoAndRedo(benchmark::State& state, const std::function<void(GearList&)>& command)
+{
+    auto document = openList(state);
+    GearList& rows = document->list();
+    const std::size_t before = heapInUse();
+    command(rows);
+    state.counters["stepBytes"] = static_cast<double>(heapInUse() - before);
+    for (auto _ : state) {
+        rows.undo();
+        rows.redo();
+    }
+}
+
+BENCHMARK_CAPTURE(undoAndRedo, deleteOneRow, [](GearList& rows) {
+    rows.deleteRows({rowCount / 2});
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(undoAndRedo, sortByWeight, [](GearList& rows) {
+    rows.sortByColumn(2);
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(undoAndRedo, convert, [](GearList& rows) { rows.convert(); })->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutosaveOnTheWindowsThread)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutosaveOnTheWritersThread)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond);

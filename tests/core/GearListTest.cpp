@@ -587,7 +587,8 @@ TEST_F(ListTest, ConvertRefusesWhatWouldNotFitAndChangesNothing)
     add("Misc", "Anvil", "99999");
     add("Misc", "Pin", "1");
     const Lines before = table();
-    EXPECT_EQ(list->convert(), (Message{"Some weights would be too large after converting. Nothing was converted.",
+    EXPECT_EQ(list->convert(), (Message{"Some weights would be too large after converting. Nothing was converted.\r\n"
+                                        "The first that would not fit is \"Anvil\".",
                                         "Important!", MessageIcon::Exclamation, MessageButtons::Ok}));
     EXPECT_EQ(table(), before);
     EXPECT_FALSE(list->metric());

@@ -302,6 +302,39 @@ void GearList::setTicks(std::vector<char> ticks)
     notifyChanged(0, rowCount() - 1);
 }
 
+void GearList::swapWeightTexts(std::vector<WeightTexts>& texts)
+{
+    auto swapField = [](auto& field, WeightTexts::Field& other) {
+        std::swap_ranges(std::begin(field), std::end(field), other.begin());
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        GearRecord& r = *rows[i].record;
+        WeightTexts& t = texts[i];
+        swapField(r.unitWeight, t.unitWeight);
+        swapField(r.weight, t.weight);
+        swapField(r.groupWeight, t.groupWeight);
+        if (r.isGroup()) {
+            std::size_t k = 0;
+            r.members->forEach([&](GearRecord& member) {
+                swapField(member.unitWeight, t.members[k].first);
+                swapField(member.weight, t.members[k++].second);
+            });
+        }
+        rows[i].weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
+    }
+}
+
+void GearList::setWeightTexts(std::vector<WeightTexts> texts)
+{
+    swapWeightTexts(texts);
+    if (Step* step = recordingStep()) {
+        Entry entry(Entry::Kind::Weights);
+        entry.weights = std::move(texts);
+        step->entries.push_back(std::move(entry));
+    }
+    notifyChanged(0, rowCount() - 1);
+}
+
 void GearList::setExpanded(int groupRow, bool expanded)
 {
     GearRecord& group = *rows[groupRow].record;

@@ -192,6 +192,7 @@ private:
         int categoryKey = 0;
     };
     struct Entry;
+    struct WeightTexts;
     struct Scalars;
     struct Step;
     struct History;
@@ -214,6 +215,9 @@ private:
     // Every row's tick from the flags, one per row.
     void setTicks(std::vector<char> ticks);
     void setExpanded(int groupRow, bool expanded);
+    // Every row's weight texts, one per row, rewritten in place: what Convert changes of a whole list.
+    void setWeightTexts(std::vector<WeightTexts> texts);
+    void swapWeightTexts(std::vector<WeightTexts>& texts);
     // The larger parts beside the rows, for a command to change.
     std::vector<std::string>& editCategories();
     std::vector<std::string>& editGroupNames();

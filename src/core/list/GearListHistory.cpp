@@ -144,6 +144,8 @@ void GearList::keepStep(Step step)
 void GearList::dropOldestSteps()
 {
     History& h = *history;
+    if (h.bytes <= History::budget)
+        return;
     auto commands = std::count_if(h.steps.begin(), h.steps.end(), [](const Step& step) { return !step.isView(); });
     while (h.bytes > History::budget && commands > 1) {
         // The oldest command goes, with the view changes that only led back to it.
@@ -316,6 +318,11 @@ void GearList::applyEntry(Entry& entry, std::vector<const GearRecord*>& touched)
             rows[i].checked = entry.ticks[i] != 0;
             entry.ticks[i] = checked;
         }
+        break;
+    case Kind::Weights:
+        swapWeightTexts(entry.weights);
+        for (const Row& row : rows)
+            touched.push_back(row.record.get());
         break;
     case Kind::Expanded: {
         GearRecord& group = *rows[entry.row].record;

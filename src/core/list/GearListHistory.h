@@ -2,6 +2,7 @@
 
 #include "core/list/GearList.h"
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -10,6 +11,16 @@
 #include <vector>
 
 namespace cairnly {
+
+// A record's weight texts and its members', in walk order.
+struct GearList::WeightTexts
+{
+    using Field = std::array<char, 10>;
+    Field unitWeight{};
+    Field weight{};
+    Field groupWeight{};
+    std::vector<std::pair<Field, Field>> members; // unit weight and weight
+};
 
 // One change of the rows, kept so that it can be made the other way: applying an entry swaps what the
 // list holds with what the entry holds, so the same entry serves undo and redo in turn.
@@ -23,7 +34,8 @@ struct GearList::Entry
         Rebuilt,  // sources and rows rebuild the rows as they were (see rebuildRows)
         Ticked,   // flag is the row's other tick
         Ticks,    // ticks are every row's other tick
-        Expanded  // flag is the group row's other expanded state
+        Expanded, // flag is the group row's other expanded state
+        Weights   // weights are every row's other weight texts
     };
 
     explicit Entry(Kind kind, int row = 0, int count = 0, bool flag = false)
@@ -36,6 +48,7 @@ struct GearList::Entry
     std::vector<Row> rows;
     std::vector<int> sources;
     std::vector<char> ticks;
+    std::vector<WeightTexts> weights;
     bool flag;
 };
 

@@ -358,33 +358,44 @@ std::optional<Message> GearList::convert()
     const bool toGrams = !inGrams;
 
     // Every new text must fit before anything changes.
-    std::vector<std::optional<ConvertedGroup>> groups(rows.size());
-    std::vector<std::optional<ConvertedWeights>> items(rows.size());
+    std::vector<WeightTexts> converted(rows.size());
+    auto fill = [](WeightTexts::Field& field, std::string_view text) {
+        field.fill(0);
+        std::copy_n(text.begin(), std::min(text.size(), field.size() - 1), field.begin());
+    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const GearRecord& r = *rows[i].record;
-        const bool fits = r.isGroup() ? (groups[i] = convertGroup(r, toGrams)).has_value()
-                                      : (items[i] = convertItem(r, toGrams)).has_value();
+        WeightTexts& texts = converted[i];
+        std::copy(std::begin(r.unitWeight), std::end(r.unitWeight), texts.unitWeight.begin());
+        std::copy(std::begin(r.weight), std::end(r.weight), texts.weight.begin());
+        std::copy(std::begin(r.groupWeight), std::end(r.groupWeight), texts.groupWeight.begin());
+        bool fits = true;
+        if (r.isGroup()) {
+            if (const auto group = convertGroup(r, toGrams)) {
+                for (const ConvertedWeights& member : group->members) {
+                    texts.members.emplace_back();
+                    fill(texts.members.back().first, member.unitWeight);
+                    fill(texts.members.back().second, member.weight);
+                }
+                fill(texts.groupWeight, group->groupWeight);
+            } else {
+                fits = false;
+            }
+        } else if (const auto item = convertItem(r, toGrams)) {
+            fill(texts.unitWeight, item->unitWeight);
+            fill(texts.weight, item->weight);
+        } else {
+            fits = false;
+        }
         if (!fits)
-            return Message{"Some weights would be too large after converting. Nothing was converted.", "Important!",
-                           MessageIcon::Exclamation, MessageButtons::Ok};
+            return Message{"Some weights would be too large after converting. Nothing was converted.\r\nThe first "
+                           "that would not fit is \"" +
+                               toUtf8(fieldText(r.item)) + "\".",
+                           "Important!", MessageIcon::Exclamation, MessageButtons::Ok};
     }
 
     Change change(*this, Change::Reset, "Convert");
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        auto r = std::make_unique<GearRecord>(*rows[i].record);
-        if (r->isGroup()) {
-            std::size_t k = 0;
-            r->members->forEach([&](GearRecord& member) {
-                setFieldText(member.unitWeight, groups[i]->members[k].unitWeight);
-                setFieldText(member.weight, groups[i]->members[k++].weight);
-            });
-            setFieldText(r->groupWeight, groups[i]->groupWeight);
-        } else {
-            setFieldText(r->unitWeight, items[i]->unitWeight);
-            setFieldText(r->weight, items[i]->weight);
-        }
-        replaceRecord(static_cast<int>(i), std::move(r));
-    }
+    setWeightTexts(std::move(converted));
     editColumns();
     inGrams = toGrams;
     layout.columns[2].heading = weightHeading(toGrams);
