@@ -37,6 +37,8 @@ struct MenuStates
     bool collapseAll = false;
     bool deleteColumn = false;
     bool modifyColumn = false;
+    bool markWorn = false;
+    bool markConsumable = false;
 
     bool operator==(const MenuStates&) const = default;
 };

@@ -18,6 +18,7 @@ namespace cairnly {
 
 class DisplayLock;
 struct DataFileContents;
+enum class Mark;
 
 // The Qt model learns of every change of the rows through this, so the view never keeps a copy of them.
 class GearListObserver
@@ -145,6 +146,9 @@ public:
     // User-column indexes, in any order.
     std::optional<Message> deleteColumns(std::vector<int> userColumns);
     std::optional<Message> modifyColumn(int userColumn, const std::string& heading, ColumnFormat format);
+    // Marks the highlighted rows (a member row: its group row) worn or consumable, or clears the mark when
+    // every one has it; the mark's column is added first, as Add New Column would add it, when there is none.
+    std::optional<Message> toggleMark(const std::vector<int>& highlighted, Mark mark);
 
     // The refusal every change meets while a hide mode is on; action says what was tried.
     std::optional<Message> changeRefusal(const char* action = "changing the list") const;
