@@ -25,6 +25,7 @@ int importCommand(const Invocation& invocation)
     const auto document = openList(file);
     if (!document)
         return 1;
+    const std::vector<UserColumn> columnsBefore = document->list().userColumns();
     const FileCommandOutcome outcome = importLighterPack(document->list(), pathFromText(invocation.arguments[1]));
     if (!outcome.done)
         return fail(outcome.message.text);
@@ -47,6 +48,9 @@ int importCommand(const Invocation& invocation)
         if (!whole.read())
             return fail("cannot read " + settings.string() + ": " + whole.error);
         error = writeFileAtomically(outSettings, whole.bytes());
+        // Columns the import added go into the copy as well, or OUT would open without their texts.
+        if (!error && document->list().userColumns() != columnsBefore)
+            error = saveSettings(outSettings, document->settings());
     } else {
         error = saveSettings(outSettings, document->settings());
     }
@@ -74,21 +78,25 @@ constexpr const char* importSummaryText = "import-lighterpack FILE CSV OUT  Writ
 constexpr const char* exportSummaryText = "export-lighterpack FILE OUT  Write FILE to OUT as a LighterPack CSV.\n";
 
 constexpr const char* importDetails = R"(import-lighterpack reads the CSV as LighterPack exports it (UTF-8; the columns
-Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
-Each row becomes an unticked item of FILE's list, its weight converted into the
-list's unit, its texts cut to their fields; rows LighterPack would skip (fewer
-than six fields, qty or weight not a number, an unknown unit) and document whose
-weight or qty would not fit are skipped. OUT gets a copy of FILE's settings file
-(the name with ".ini"), so it opens in the same units. A summary of the items
-added, the texts changed and the rows skipped is printed. A CSV above 10 MB is
-refused.
+Item Name, Category, desc, qty, weight, unit, url, price, worn and consumable
+count, the rest is ignored). Each row becomes an unticked item of FILE's list,
+its weight converted into the list's unit, its texts cut to their fields; url,
+price, worn and consumable go into the user columns "URL", "Price", "Worn" and
+"Consumable", each added when a row has a text for it. Rows LighterPack would
+skip (fewer than six fields, qty or weight not a number, an unknown unit) and
+rows whose weight or qty would not fit are skipped. OUT gets a copy of FILE's
+settings file (the name with ".ini"), so it opens in the same units, with the
+added columns. A summary of the items added, the texts changed and the rows
+skipped is printed. A CSV above 10 MB is refused.
 )";
 
 constexpr const char* exportDetails = R"(export-lighterpack writes LighterPack's ten columns, one row per item and per
 group member (LighterPack has no groups): the unit weight in the list's unit
-("ounce" or "gram") as the weight, the multiplier as qty, the notes as desc.
-Then the column "selected" ("Selected" for a ticked row) and one column per
-user column. It writes nothing but OUT.
+("ounce" or "gram") as the weight, the multiplier as qty, the notes as desc,
+the user columns "URL" and "Price" as url and price, and the marks of the
+columns "Worn" and "Consumable" (a member's: its group's) as worn and
+consumable. Then the column "selected" ("Selected" for a ticked row) and one
+column per other user column. It writes nothing but OUT.
 )";
 
 } // namespace

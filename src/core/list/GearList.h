@@ -128,8 +128,10 @@ public:
     int deleteRows(const std::vector<int>& highlighted);
     std::optional<Message> convert();
     // Adds the records as unticked items in one go, each where Add would put it, with the categories not
-    // yet in the list (compared exactly).
-    std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records);
+    // yet in the list (compared exactly). A column with a text for some record is found by its heading, or
+    // added when there is room.
+    std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records,
+                                       const std::vector<ImportedColumn>& texts = {});
 
     // --- Categories --------------------------------------------------------------------------------
     bool categoryInUse(const std::string& name) const;
