@@ -44,7 +44,7 @@ int totals(const Invocation& invocation)
         std::cout << toUtf8(line) << '\n';
     if (invocation.has("--weights")) {
         std::cout << '\n';
-        for (const std::string& line : tripWeightLines(tripWeights(list).total, list.metric()))
+        for (const std::string& line : tripWeightLines(tripWeights(list), list.metric()))
             std::cout << toUtf8(line) << '\n';
     }
     return 0;

@@ -95,8 +95,7 @@ TEST_F(ListTest, TheFiveWeightsSplitTheTickedRowsByTheirMarks)
         ASSERT_EQ(list->setChecked(rowOf("+ Hands"), true), std::nullopt);
         list->toggleGroup(rowOf("+ Hands"));
 
-        const TripWeights weights = tripWeights(*list);
-        EXPECT_EQ(tripWeightLines(weights.total, metric), expected) << metric;
+        EXPECT_EQ(tripWeightLines(tripWeights(*list), metric), expected) << metric;
         // Skin-out is everything ticked: the Grand Total.
         const Lines totals = totalsLines(categoryTotals(reportRows(*list)), metric);
         EXPECT_EQ(totals.back().substr(24), expected.back().substr(24)) << metric;
@@ -105,7 +104,7 @@ TEST_F(ListTest, TheFiveWeightsSplitTheTickedRowsByTheirMarks)
             metric ? Lines{"431.00/0.00/650.00", "0.00/1740.00/0.00", "1150.00/0.00/0.00", "0.00/42.50/42.50"}
                    : Lines{"15.15/0.00/22.95", "0.00/60.90/0.00", "40.20/0.00/0.00", "0.00/1.50/1.50"};
         Lines shown;
-        for (const WeightSplit& run : weights.runs)
+        for (const WeightSplit& run : tripWeightsByRun(reportRows(*list), list->userColumns()))
             shown.push_back(splitText(run));
         EXPECT_EQ(shown, runs) << metric;
         EXPECT_EQ(totals.size(), runs.size() + 2);
@@ -119,11 +118,11 @@ TEST_F(ListTest, WithoutTheColumnsEveryTickedWeightIsBaseWeight)
     add("Food", "Nuts", "7");
     list->setChecked(rowOf("Fly"), true);
     list->setChecked(rowOf("Oats"), true);
-    EXPECT_EQ(tripWeightLines(tripWeights(*list).total, false),
+    EXPECT_EQ(tripWeightLines(tripWeights(*list), false),
               (Lines{"Base Weight           :  29.00 oz. (  1.81 lb)", "Consumable            :   0.00 oz. (  0.00 lb)",
                      "Worn                  :   0.00 oz. (  0.00 lb)", "Pack Weight           :  29.00 oz. (  1.81 lb)",
                      "Skin-Out Weight       :  29.00 oz. (  1.81 lb)"}));
-    EXPECT_EQ(tripWeights(*list).runs.size(), 2u);
+    EXPECT_EQ(tripWeightsByRun(reportRows(*list), list->userColumns()).size(), 2u);
 }
 
 // --- Mark Worn and Mark Consumable ----------------------------------------------------------------

@@ -40,7 +40,11 @@ bool isMarkText(std::string_view text)
 
 std::string_view columnText(const GearRecord& record, int column)
 {
-    const std::string* text = record.columnTexts && column >= 0 ? record.columnTexts->get(column + 1) : nullptr;
+    if (!record.columnTexts || column < 0)
+        return {};
+    // The const get: reading a text must not move the list's cursor.
+    const OwningList<std::string>& texts = *record.columnTexts;
+    const std::string* text = texts.get(column + 1);
     return text ? std::string_view(*text) : std::string_view();
 }
 

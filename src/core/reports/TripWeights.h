@@ -22,15 +22,11 @@ struct WeightSplit
     double skinOut() const { return pack() + worn; }
 };
 
-struct TripWeights
-{
-    WeightSplit total;
-    std::vector<WeightSplit> runs; // one per run of categoryTotals, in the same order
-};
-
-// Over the rows the total line adds up: ticked item and group rows, the marks read from these columns.
-TripWeights tripWeights(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns);
-TripWeights tripWeights(const GearList& list);
+// Over the rows the total line adds up, ticked item and group rows, with the marks of these columns.
+WeightSplit tripWeights(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns);
+WeightSplit tripWeights(const GearList& list);
+// The same for each run of categoryTotals, in the same order: the chart splits its bars by them.
+std::vector<WeightSplit> tripWeightsByRun(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns);
 
 // "Base Weight", "Consumable", "Worn", "Pack Weight" and "Skin-Out Weight" in the form of the Totals lines.
 std::vector<std::string> tripWeightLines(const WeightSplit& total, bool metric);
