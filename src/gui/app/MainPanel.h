@@ -46,6 +46,8 @@ public:
         QAction* deleteColumn;
         QAction* modifyColumn;
         QAction* removeFromGroup;
+        QAction* markWorn;
+        QAction* markConsumable;
     };
     struct Buttons
     {
@@ -114,6 +116,8 @@ private:
     void deleteColumns();
     void modifyColumn();
     void convert();
+    void markWorn();
+    void markConsumable();
     void removeFromGroup();
     void dropOnRow(int source, int target);
     void rowClicked(const QModelIndex& index);

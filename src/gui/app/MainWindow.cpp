@@ -122,6 +122,8 @@ void MainWindow::buildMenus()
     entry->addActions({p.expandAll, p.collapseAll});
     entry->addSeparator();
     entry->addAction(p.totals);
+    entry->addSeparator();
+    entry->addActions({p.markWorn, p.markConsumable});
 
     QMenu* configure = menuBar()->addMenu(tr("&Configure"));
     configure->addActions({p.categories, p.generalOptions});
