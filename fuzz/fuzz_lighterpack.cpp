@@ -55,6 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a text");
             }
         }
+        for (const ImportedColumn& column : parsed.columnTexts) {
+            check(column.texts.size() == parsed.records.size(), "not one column text per record");
+            for (const std::string& text : column.texts) {
+                check(text.size() <= columnTextCapacity, "a column text longer than the data file holds");
+                for (const char c : text)
+                    check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "a control character in a column text");
+            }
+        }
         importSummary(parsed);
     }
     return 0;

@@ -4,6 +4,7 @@
 #include "FakeLegacyRegistry.h"
 #include "ScratchFolder.h"
 #include "TestSupport.h"
+#include "core/list/ColumnMarks.h"
 #include "core/text/Numbers.h"
 #include "gui/app/CairnlyApp.h"
 #include "gui/app/MainPanel.h"
@@ -20,11 +21,13 @@
 #include "gui/dialogs/PrintFontDialog.h"
 #include "gui/dialogs/TotalsDialog.h"
 #include "gui/dialogs/WeightUnitsDialog.h"
+#include "gui/listview/GearListView.h"
 #include "gui/support/Icons.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
@@ -170,13 +173,17 @@ void aboutDialog(Shots& shots)
     shots.take(dialog, QStringLiteral("about-dialog"));
 }
 
-// Totals of a list in three categories, one of them split in two runs by a weight sort.
+// Totals of a list in four categories, one of them split in two runs by a weight sort, with worn clothes
+// and consumable fuel.
 void totalsDialog(Shots& shots)
 {
     cairnly::CategoryTotals totals;
-    totals.runs = {{"Shelter", 52.5f}, {"Cooking", 10.7f}, {"Sleeping", 0}, {"Shelter", 4.0f}};
-    totals.grandTotal = 67.2f;
-    TotalsDialog dialog(totals, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
+    totals.runs = {{"Shelter", 52.5f}, {"Cooking", 10.7f}, {"Clothing", 21.4f}, {"Sleeping", 0}, {"Shelter", 4.0f}};
+    totals.grandTotal = 88.6f;
+    const std::vector<cairnly::WeightSplit> runs = {
+        {52.5, 0, 0}, {6.2, 4.5, 0}, {5.8, 0, 15.6}, {0, 0, 0}, {4.0, 0, 0}};
+    TotalsDialog dialog(totals, {68.5, 4.5, 15.6}, runs, false,
+                        {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
     shots.take(dialog, QStringLiteral("totals-dialog"));
 
     // Enough categories that the lines and the bars scroll together.
@@ -186,7 +193,7 @@ void totalsDialog(Shots& shots)
         many.runs.push_back({"Category " + std::to_string(i + 1), weight});
         many.grandTotal += weight;
     }
-    TotalsDialog scrolled(many, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
+    TotalsDialog scrolled(many, {}, {}, false, {QColor(255, 255, 224), QColor(255, 255, 196), QColor(255, 153, 0)});
     shots.take(scrolled, QStringLiteral("totals-dialog-many"));
 }
 
@@ -278,6 +285,47 @@ void mainWindow(Shots& shots)
     app.mainWindow().hide();
 }
 
+// A trip's list with the worn clothes and the consumable food and fuel marked, every row ticked.
+void markedList(Shots& shots)
+{
+    ScratchFolder folder;
+    ScriptedPrompts prompts;
+    ScriptedRunner runner;
+    ScriptedDesktop desktop;
+    FakeLegacyRegistry registry;
+    registry.exists = false;
+    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
+    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
+    cairnly::GearList& rows = app.document().list();
+    const std::vector<std::vector<const char*>> items = {
+        {"Clothes", "Rain jacket", "7.2", "1"},    {"Clothes", "Fleece", "10.5", "1"},
+        {"Clothes", "Hiking socks", "2.1", "2"},   {"Clothes", "Trail runners", "21.6", "1"},
+        {"Cooking", "Canister stove", "3.1", "1"}, {"Cooking", "Fuel canister", "7.6", "1"},
+        {"Cooking", "Titanium pot", "4.6", "1"},   {"Food", "Dinner", "5.5", "3"},
+        {"Food", "Trail mix", "8", "2"},           {"Tent", "Tent, two-person", "48.5", "1"}};
+    for (const auto& item : items)
+        rows.addItem(cairnly::ItemEntry{item[0], item[1], item[2], item[3], "", {}}, cairnly::AddSource::Command);
+    auto row = [&rows](const char* shown) {
+        for (int i = 0; i < rows.rowCount(); ++i) {
+            if (rows.cellText(i, 1) == shown)
+                return i;
+        }
+        return -1;
+    };
+    rows.toggleMark({row("Hiking socks"), row("Trail runners"), row("Rain jacket")}, cairnly::Mark::Worn);
+    rows.toggleMark({row("Fuel canister"), row("Dinner"), row("Trail mix")}, cairnly::Mark::Consumable);
+    rows.selectAll();
+    app.show();
+    // Narrower columns, as a user would drag them, so the two new ones show beside the others.
+    QHeaderView* header = app.mainPanel().listView()->horizontalHeader();
+    const int widths[] = {80, 104, 72, 34, 44, 84};
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, widths[column]);
+    QApplication::processEvents();
+    shots.save(app.mainWindow().grab(), QStringLiteral("main-window-marks"));
+    app.mainWindow().hide();
+}
+
 // The print preview of a list two pages long, both pages side by side.
 void printPreview(Shots& shots)
 {
@@ -348,6 +396,7 @@ int main(int argc, char** argv)
     exportDialog(shots);
     buttonIcons(shots);
     mainWindow(shots);
+    markedList(shots);
     printPreview(shots);
     return shots.failed ? 1 : 0;
 }

@@ -22,9 +22,10 @@ namespace cairnly::cli {
 namespace {
 
 // The bytes OUT's settings file is to hold: a copy of FILE's settings file, or the defaults FILE was read
-// with when it has none, so that OUT reopens with FILE's units and columns.
+// with when it has none, so that OUT reopens with FILE's units and columns; columns the import added go
+// into the copy as well, or OUT would open without their texts.
 std::optional<std::string> settingsBytesFor(const fs::path& file, const fs::path& outSettings,
-                                            const GearDocument& document, std::string& bytes)
+                                            const GearDocument& document, bool columnsAdded, std::string& bytes)
 {
     const fs::path settings = settingsFileFor(file);
     if (fs::exists(settings)) {
@@ -32,6 +33,11 @@ std::optional<std::string> settingsBytesFor(const fs::path& file, const fs::path
         if (!whole.read())
             return cannotOpen(pathText(settings), whole.error);
         bytes = whole.bytes();
+        if (columnsAdded) {
+            ProfileFile profile = ProfileFile::parse(bytes);
+            writeSettings(profile, document.settings(), nullptr, standardPixelsPerInch);
+            bytes = profile.serialize();
+        }
         return std::nullopt;
     }
     ProfileFile profile = ProfileFile::load(outSettings);
@@ -62,10 +68,9 @@ int importCommand(const Invocation& invocation)
         return fail(csv + " is too large to be a LighterPack list");
     if (!whole.read())
         return fail(cannotOpen(csv, whole.error));
-    LighterPackRows parsed = parseLighterPack(whole.bytes(), document->list().metric());
-    const std::string summary = importSummary(parsed);
-    if (const auto refused = document->list().addImported(std::move(parsed.records)))
-        return fail(refused->text);
+    const std::vector<UserColumn> columnsBefore = document->list().userColumns();
+    const std::string summary =
+        importRows(document->list(), parseLighterPack(whole.bytes(), document->list().metric()));
 
     // The data-file writer alone: the window's save would also record the list in Cairnly.ini.
     std::vector<const GearRecord*> topLevel;
@@ -74,7 +79,8 @@ int importCommand(const Invocation& invocation)
             topLevel.push_back(&document->list().record(row));
     }
     std::string settingsBytes;
-    if (const auto error = settingsBytesFor(pathFromText(file), outSettings, *document, settingsBytes))
+    if (const auto error = settingsBytesFor(pathFromText(file), outSettings, *document,
+                                            document->list().userColumns() != columnsBefore, settingsBytes))
         return fail(*error);
 
     // Both files or neither: the settings file first, put back as it was should the list fail, and so
@@ -122,21 +128,25 @@ constexpr const char* importSummaryText = "import-lighterpack FILE CSV OUT  Writ
 constexpr const char* exportSummaryText = "export-lighterpack FILE OUT  Write FILE to OUT as a LighterPack CSV.\n";
 
 constexpr const char* importDetails = R"(import-lighterpack reads the CSV as LighterPack exports it (UTF-8; the columns
-Item Name, Category, desc, qty, weight and unit count, the rest is ignored).
-Each row becomes an unticked item of FILE's list, its weight converted into the
-list's unit, its texts cut to their fields; rows LighterPack would skip (fewer
-than six fields, qty or weight not a number, an unknown unit) and rows whose
-weight or qty would not fit are skipped. OUT gets a copy of FILE's settings file
-(the name with ".ini"), so it opens in the same units. A summary of the items
-added, the texts changed and the rows skipped is printed. A CSV above 10 MB is
-refused.
+Item Name, Category, desc, qty, weight, unit, url, price, worn and consumable
+count, the rest is ignored). Each row becomes an unticked item of FILE's list,
+its weight converted into the list's unit, its texts cut to their fields; url,
+price, worn and consumable go into the user columns "URL", "Price", "Worn" and
+"Consumable", each added when a row has a text for it. Rows LighterPack would
+skip (fewer than six fields, qty or weight not a number, an unknown unit) and
+rows whose weight or qty would not fit are skipped. OUT gets a copy of FILE's
+settings file (the name with ".ini"), so it opens in the same units, with the
+added columns. A summary of the items added, the texts changed and the rows
+skipped is printed. A CSV above 10 MB is refused.
 )";
 
 constexpr const char* exportDetails = R"(export-lighterpack writes LighterPack's ten columns, one row per item and per
 group member (LighterPack has no groups): the unit weight in the list's unit
-("ounce" or "gram") as the weight, the multiplier as qty, the notes as desc.
-Then the column "selected" ("Selected" for a ticked row) and one column per
-user column. It writes nothing but OUT.
+("ounce" or "gram") as the weight, the multiplier as qty, the notes as desc,
+the user columns "URL" and "Price" as url and price, and the marks of the
+columns "Worn" and "Consumable" (a member's: its group's) as worn and
+consumable. Then the column "selected" ("Selected" for a ticked row) and one
+column per other user column. It writes nothing but OUT.
 )";
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/list/ReportRows.h"
 #include "core/reports/ExportWriters.h"
 #include "core/reports/Totals.h"
+#include "core/reports/TripWeights.h"
 #include "core/text/Cp1252.h"
 
 #include <algorithm>
@@ -38,8 +39,14 @@ int totals(const Invocation& invocation)
     const auto document = openList(invocation.arguments[0]);
     if (!document)
         return 1;
-    for (const std::string& line : totalsLines(categoryTotals(reportRows(document->list())), document->list().metric()))
+    const GearList& list = document->list();
+    for (const std::string& line : totalsLines(categoryTotals(reportRows(list)), list.metric()))
         std::cout << toUtf8(line) << '\n';
+    if (invocation.has("--weights")) {
+        std::cout << '\n';
+        for (const std::string& line : tripWeightLines(tripWeights(list), list.metric()))
+            std::cout << toUtf8(line) << '\n';
+    }
     return 0;
 }
 
@@ -69,7 +76,7 @@ int exportList(const Invocation& invocation)
     return 0;
 }
 
-constexpr const char* totalsSummary = "totals FILE      Print the Totals lines of the gear list FILE.\n";
+constexpr const char* totalsSummary = "totals [--weights] FILE  Print the Totals lines of the gear list FILE.\n";
 // A name this long takes its description on the same line after two spaces, where help2man finds it too.
 constexpr const char* exportSummary =
     "export --format F [--notes] [--only-checked] FILE OUT  Export FILE to OUT as F.\n";
@@ -78,9 +85,11 @@ constexpr const char* reportDetails = R"(totals and export read FILE as list doe
 for the units and the list colours (without one: ounces and the default
 colours; a system colour takes the value of a fresh Windows), and write nothing
 but OUT. totals prints one line per run of a category in list order, the
-separator and the Grand Total, in UTF-8. export writes one file byte for byte
-as the window's Export command: F is text, csv, html or xml; --notes adds the
-notes, --only-checked leaves out the unticked rows.
+separator and the Grand Total, in UTF-8; --weights adds an empty line and the
+Base Weight, Consumable, Worn, Pack Weight and Skin-Out Weight of the ticked
+gear, by the marks in the user columns "Worn" and "Consumable". export writes
+one file byte for byte as the window's Export command: F is text, csv, html or
+xml; --notes adds the notes, --only-checked leaves out the unticked rows.
 )";
 
 } // namespace
@@ -88,7 +97,7 @@ notes, --only-checked leaves out the unticked rows.
 std::span<const Command> reportCommands()
 {
     static const Command commands[] = {
-        {"totals", 1, {}, totals, totalsSummary, nullptr},
+        {"totals", 1, {{"--weights"}}, totals, totalsSummary, nullptr},
         {"export", 2, {{"--format", true}, {"--notes"}, {"--only-checked"}}, exportList, exportSummary, reportDetails},
     };
     return commands;

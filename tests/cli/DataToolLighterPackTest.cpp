@@ -31,6 +31,22 @@ TEST_F(DataTool, ImportLighterPackWritesTheListWithTheRowsAndACopyOfItsSettingsT
     EXPECT_FALSE(exists("Cairnly.ini"));
 }
 
+// The columns the import adds go into OUT's settings with the rest of FILE's, so OUT shows their texts.
+TEST_F(DataTool, ImportLighterPackAddsTheColumnsOfTheMarksToOutsSettings)
+{
+    const Image fly{"Tent", "Fly", "340", "340.00", "", 1};
+    write("list.dat", header + "Tent\r\n\r\n" + fly.top() + count0 + count0);
+    write("list.ini", gramsSettings);
+    write("gear.csv", "Shirt,Clothes,,1,150,g,,25,Worn,\n");
+    const ToolRun r = run("import-lighterpack list.dat gear.csv new.dat");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(run("list new.dat").out, "[ ]\tClothes\tShirt\t150.00\t\tWorn\t25\n"
+                                       "[x]\tTent\tFly\t340.00\t\t\t\n"
+                                       "340.00 gm. (0.34 kg)\n");
+    EXPECT_EQ(read("list.ini"), gramsSettings);
+}
+
 TEST_F(DataTool, ExportLighterPackWritesTheCsvAndNothingElse)
 {
     const Image fly{"Tent", "Fly, green", "12.5", "25.00", "", 1, "2"};

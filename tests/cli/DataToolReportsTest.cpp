@@ -37,6 +37,36 @@ TEST_F(DataTool, TotalsPrintsALinePerCategoryRunInTheUnitsOfTheSettingsBeside)
     EXPECT_FALSE(exists("Cairnly.ini"));
 }
 
+// A ticked shirt of two, one worn; ticked oats marked consumable; a ticked tent; unticked worn socks. The
+// settings beside it define the user columns "Worn" and "Consumable".
+TEST_F(DataTool, TotalsWithWeightsAddsTheFiveTripWeightsAfterAnEmptyLine)
+{
+    const Image shirt{"Clothes", "Shirt", "5.25", "10.50", "", 1, "2"};
+    const Image socks{"Clothes", "Socks", "2", "2.00"};
+    const Image oats{"Food", "Oats", "20", "20.00", "", 1};
+    const Image tent{"Tent", "Tent", "40", "40.00", "", 1};
+    write("trip.dat", header + "Clothes\r\nFood\r\nTent\r\n\r\n" + shirt.top() + count0 + count1 + "Worn\r\n" +
+                          socks.top() + count0 + count1 + "Worn\r\n" + oats.top() + count0 + count2 +
+                          "\r\nConsumable\r\n" + tent.top() + count0 + count0);
+    write("trip.ini", "[COLUMNS]\r\nUSERCOLS=0200000002\r\nCOLDATA=576F726E" + std::string(74, '0') +
+                          "0000000004000000436F6E73756D61626C65" + std::string(62, '0') + "0000000005000000B8\r\n");
+    const std::string totals = "Clothes               :  10.50 oz. (  0.66 lb)\n"
+                               "Food                  :  20.00 oz. (  1.25 lb)\n"
+                               "Tent                  :  40.00 oz. (  2.50 lb)\n"
+                               "-------------------------------------------\n"
+                               "Grand Total           :  70.50 oz. (  4.41 lb)\n";
+    EXPECT_EQ(run("totals trip.dat").out, totals);
+    const ToolRun r = run("totals --weights trip.dat");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, totals + "\n"
+                              "Base Weight           :  45.25 oz. (  2.83 lb)\n"
+                              "Consumable            :  20.00 oz. (  1.25 lb)\n"
+                              "Worn                  :   5.25 oz. (  0.33 lb)\n"
+                              "Pack Weight           :  65.25 oz. (  4.08 lb)\n"
+                              "Skin-Out Weight       :  70.50 oz. (  4.41 lb)\n");
+}
+
 TEST_F(DataTool, ExportWritesOneFormatWithTheListColoursAndNothingElse)
 {
     write("trip.dat", sampleFile());
@@ -76,7 +106,8 @@ TEST_F(DataTool, ReportCommandsAnswerWrongUseWithTheUsage)
 {
     write("trip.dat", sampleFile());
     for (const char* arguments : {"export trip.dat out.txt", "export --format pdf trip.dat out.txt",
-                                  "export --format text --all trip.dat out.txt", "totals", "totals a b"}) {
+                                  "export --format text --all trip.dat out.txt", "totals", "totals a b",
+                                  "totals --weights", "totals --worn trip.dat"}) {
         const ToolRun r = run(arguments);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_EQ(r.err.rfind("Usage: cairnly-data", 0), 0u) << arguments;

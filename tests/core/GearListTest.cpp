@@ -760,7 +760,7 @@ TEST_F(ListTest, MenuEntriesFollowTheListAndTheHighlight)
     EXPECT_EQ(menuStates(0), expected);
     group("Stove", "Pot", "Kitchen");
     list->setChecked(0, true);
-    expected.remove = expected.modify = true;
+    expected.remove = expected.modify = expected.markWorn = expected.markConsumable = true;
     expected.selectAll = false;
     expected.expandAll = expected.collapseAll = true;
     expected.clearSelected = expected.hideSelected = expected.hideNonSelected = true;

@@ -4,6 +4,7 @@
 
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/LighterPack.h"
+#include "core/list/ColumnMarks.h"
 #include "core/text/Numbers.h"
 
 #include <algorithm>
@@ -317,4 +318,122 @@ TEST_F(ListTest, AnImportIsRefusedInAHideModeForAMissingFileAndAboveTenMegabytes
     EXPECT_EQ(refused.message.text, "Please select the \"Show Selected\" menu item before changing the list");
     document->setHideSelected(false);
     EXPECT_EQ(table(), (Lines{"I - Tent|Fly|12.00|"}));
+}
+
+// --- url, price, worn and consumable ----------------------------------------------------------------
+
+TEST(LighterPackImport, KeepsTheUrlPriceWornAndConsumableOfEachRowForTheirColumns)
+{
+    const std::string longUrl = "https://example.com/gear/a-very-long-path/jacket-model-2024";
+    const std::string csv = "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable\n"
+                            "Shirt,Clothes,,2,5,oz,https://example.com/shirt,25.00,Worn,\n"
+                            "Oats,Food,,1,4,oz,,,,Consumable\n"
+                            "Jacket,Clothes,,1,12,oz," +
+                            longUrl +
+                            ",,no,0\n"
+                            "Short,Food,,1,1,oz\n"
+                            "Skipped,Food,,1,x,oz,https://example.com,1,Worn,Consumable\n";
+    const LighterPackRows parsed = parseLighterPack(csv, false);
+    ASSERT_EQ(parsed.records.size(), 4u);
+    const std::vector<ImportedColumn> expected = {
+        {"Worn", {"Worn", "", "", ""}},
+        {"Consumable", {"", "Consumable", "", ""}},
+        {"Price", {"25.00", "", "", ""}},
+        {"URL", {"https://example.com/shirt", "", longUrl.substr(0, 50), ""}},
+    };
+    ASSERT_EQ(parsed.columnTexts.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(parsed.columnTexts[i].heading, expected[i].heading);
+        EXPECT_EQ(parsed.columnTexts[i].texts, expected[i].texts) << expected[i].heading;
+    }
+    EXPECT_EQ(importSummary(parsed), "4 items were added to the list.\n"
+                                     "1 text was cut to fit a field or had characters replaced:\n"
+                                     "Line 4: the url became \"https://example.com/gear/a-very-long-path/jacket-m\".\n"
+                                     "1 row was skipped:\n"
+                                     "Line 6: the weight \"x\" is not a number.");
+}
+
+// A column is added only for texts that some row brings, and one the list has under the heading (in
+// any case, with spaces around it) is filled instead; all in the import's one reset.
+TEST_F(ListTest, ImportedTextsFillTheirColumnsAddedOnlyWhenBroughtOrFoundByHeading)
+{
+    list->addColumn("Colour", FormatLeft);
+    list->addColumn(" price", FormatRight);
+    add("Tent", "Fly", "12", "1", {"green", "180"});
+    const int resets = observer.resets;
+    const std::string csv = "Shirt,Clothes,,2,5,oz,https://example.com/shirt,25.00,Worn,no\n"
+                            "Oats,Food,,1,4,oz,,3.50,,\n";
+    const LighterPackRows parsed = parseLighterPack(csv, false);
+    ASSERT_EQ(list->addImported(std::move(parseLighterPack(csv, false).records), parsed.columnTexts), std::nullopt);
+    EXPECT_EQ(observer.resets, resets + 1);
+    EXPECT_EQ(list->columnHeadings(), (std::vector<std::string>{"Colour", " price", "Worn", "URL"}));
+    EXPECT_EQ(list->columns().columns.back(), (ListColumn{"URL", FormatLeft, 100}));
+    EXPECT_EQ(table(), (Lines{"I - Clothes|Shirt|10.00|||25.00|Worn|https://example.com/shirt",
+                              "I - Food|Oats|4.00|||3.50||", "I - Tent|Fly|12.00||green|180||"}));
+}
+
+TEST_F(ListTest, AnImportIntoAListWithoutRoomForTheColumnsSaysWhatWasLeftOut)
+{
+    for (int k = 0; k < maxUserColumns; ++k)
+        ASSERT_EQ(list->addColumn("C", FormatLeft), std::nullopt);
+    folder.write("gear.csv", "Shirt,Clothes,,1,5,oz,,,Worn,\n");
+    const FileCommandOutcome outcome = importLighterPack(*list, folder / "gear.csv");
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.message.text, "1 item was added to the list.\nThe texts of the column \"Worn\" were left out: "
+                                    "the list has as many columns as it can hold.");
+    EXPECT_EQ(table().size(), 1u);
+}
+
+// Marks of any spelling go out as LighterPack writes them; a member takes its group's marks, not its own.
+TEST_F(ListTest, TheExportWritesUrlPriceAndTheMarksToLighterPacksColumnsNotAfterThem)
+{
+    for (const char* heading : {"Worn", "Colour", "url", "CONSUMABLE", "Price"})
+        list->addColumn(heading, FormatLeft);
+    add("Clothes", "Shirt", "5", "2", {"yes", "blue", "https://example.com/a,b", "", "25"});
+    add("Food", "Oats", "4", "1", {"0", "", "", "Consumable", ""});
+    add("Cooking", "Stove", "3", "1", {"", "", "", "", "40"});
+    add("Cooking", "Pot", "4", "1", {"Worn", "grey", "", "no", ""});
+    group("Stove", "Pot", "Kitchen");
+    list->toggleMark({rowOf("+ Kitchen")}, Mark::Consumable);
+    list->setChecked(rowOf("Shirt"), true);
+    EXPECT_EQ(lighterPackCsv(*list),
+              "Item Name,Category,desc,qty,weight,unit,url,price,worn,consumable,selected,Colour\n"
+              "Shirt,Clothes,,2,5,ounce,\"https://example.com/a,b\",25,Worn,,Selected,blue\n"
+              "Pot,Cooking,,1,4,ounce,,,,Consumable,,grey\n"
+              "Stove,Cooking,,1,3,ounce,,40,,Consumable,,\n"
+              "Oats,Food,,1,4,ounce,,,,Consumable,,\n");
+}
+
+TEST_F(ListTest, MarksPricesAndUrlsComeBackFromAnExportImportedIntoAnEmptyList)
+{
+    for (const char* heading : {"Price", "Worn", "URL", "Consumable", "Colour"})
+        list->addColumn(heading, FormatLeft);
+    add("Clothes", "Shirt", "5", "2", {"25.00", "Worn", "https://example.com/shirt", "", "blue"});
+    add("Clothes", "Hat", "2", "1", {"", "x", "", "", ""});
+    add("Food", "Oats", "4", "1", {"3.50", "", "", "Consumable", ""});
+    add("Water", "Bottle", "1.5", "2", {"", "Worn", "", "yes", ""});
+    add("Tent", "Fly", "12", "1", {"180", "no", "https://example.com/fly", "", "green"});
+
+    GearDocument copyDocument(folder.path(), folder / "copy.dat", Settings{});
+    GearList& copy = copyDocument.list();
+    const LighterPackRows parsed = parseLighterPack(lighterPackCsv(*list), false);
+    ASSERT_EQ(copy.addImported(std::move(parseLighterPack(lighterPackCsv(*list), false).records), parsed.columnTexts),
+              std::nullopt);
+    auto texts = [](const GearList& list) {
+        const auto& columns = list.userColumns();
+        Lines lines;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            const GearRecord& r = list.record(row);
+            lines.push_back(std::string(fieldText(r.item)) + "|" +
+                            std::string(columnText(r, columnHeaded(columns, "Price"))) + "|" +
+                            std::string(columnText(r, columnHeaded(columns, "URL"))) + "|" +
+                            (isMarked(r, markColumn(columns, Mark::Worn)) ? "worn" : "") + "|" +
+                            (isMarked(r, markColumn(columns, Mark::Consumable)) ? "consumable" : ""));
+        }
+        return lines;
+    };
+    EXPECT_EQ(texts(copy), texts(*list));
+    EXPECT_EQ(texts(copy),
+              (Lines{"Hat|||worn|", "Shirt|25.00|https://example.com/shirt|worn|", "Oats|3.50|||consumable",
+                     "Fly|180|https://example.com/fly||", "Bottle|||worn|consumable"}));
 }

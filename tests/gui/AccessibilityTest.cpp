@@ -340,10 +340,12 @@ TEST_F(AccessibilityTest, EveryFieldOfEveryDialogIsNamedByItsLabel)
              cairnly::CategoryTotals totals;
              totals.runs = {{"Cooking", 20}, {"Tent", 40}};
              totals.grandTotal = 60;
-             return std::make_unique<TotalsDialog>(totals, false, TotalsChart::Colors{});
+             return std::make_unique<TotalsDialog>(totals, cairnly::WeightSplit{}, std::vector<cairnly::WeightSplit>{},
+                                                   false, TotalsChart::Colors{});
          },
          {"okButton: button \"OK\"", "totalsChart: client \"Bar chart of the totals\"",
-          "totalsListWidget: list \"Totals by Category\"", "totalsScrollArea: client \"Totals by Category\""}},
+          "totalsListWidget: list \"Totals by Category\"", "totalsScrollArea: client \"Totals by Category\"",
+          "tripWeightsListWidget: list \"Trip Weights\""}},
         {"export",
          [&] { return std::make_unique<ExportDialog>(choices, true, std::vector<std::filesystem::path>{}, prompts); },
          {"allItemsRadioButton: radio button \"Export All Items\"", "cancelButton: button \"Cancel\"",
@@ -368,8 +370,8 @@ TEST_F(AccessibilityTest, EveryFieldOfEveryDialogIsNamedByItsLabel)
               "HTML File:");
     cairnly::CategoryTotals totals;
     totals.runs = {{"Cooking", 20}, {"Tent", 40}};
-    TotalsChart chart(totals.runs, false, {});
+    TotalsChart chart(totals.runs, {}, false, {});
     EXPECT_EQ(accessible(&chart)->text(QAccessible::Description), "Cooking: 20.00 oz.\nTent: 40.00 oz.");
-    TotalsChart grams(totals.runs, true, {});
+    TotalsChart grams(totals.runs, {}, true, {});
     EXPECT_EQ(accessible(&grams)->text(QAccessible::Description), "Cooking: 20.00 gm.\nTent: 40.00 gm.");
 }

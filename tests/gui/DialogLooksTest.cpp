@@ -60,7 +60,7 @@ TEST_F(DialogLooksTest, TotalsOpenTallEnoughForEveryLineUpToTheScreenAndScrollLi
 {
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
     for (const int runs : {15, 20, 100}) {
-        TotalsDialog dialog(runsOf(runs), false, {Qt::white, Qt::yellow, Qt::red});
+        TotalsDialog dialog(runsOf(runs), {}, {}, false, {Qt::white, Qt::yellow, Qt::red});
         dialog.show();
         QApplication::processEvents();
         auto* area = child<QScrollArea>(dialog, "totalsScrollArea");
@@ -95,7 +95,7 @@ TEST_F(DialogLooksTest, TotalsOpenTallEnoughForEveryLineUpToTheScreenAndScrollLi
 
 TEST_F(DialogLooksTest, TheTotalsLinesCannotBeHighlightedOrTakeTheFocus)
 {
-    TotalsDialog dialog(runsOf(3), false, {Qt::white, Qt::yellow, Qt::red});
+    TotalsDialog dialog(runsOf(3), {}, {}, false, {Qt::white, Qt::yellow, Qt::red});
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

@@ -20,7 +20,7 @@ ControlStates controlStates(const GearList& list, int highlightedCount)
     b.hideNonSelected = b.clearSelected || hidden.nonSelected;
 
     MenuStates& m = states.menus;
-    m.remove = m.modify = highlightedCount > 0;
+    m.remove = m.modify = m.markWorn = m.markConsumable = highlightedCount > 0;
     m.save = m.saveAs = m.print = m.exportList = any;
     m.clearSelected = b.clearSelected;
     m.hideSelected = hidden.selected || b.clearSelected;

@@ -41,6 +41,8 @@ struct MenuStates
     bool modifyColumn = false;
     bool undo = false;
     bool redo = false;
+    bool markWorn = false;
+    bool markConsumable = false;
 
     bool operator==(const MenuStates&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "core/files/AtomicFile.h"
 #include "core/interchange/CsvReader.h"
+#include "core/list/ColumnMarks.h"
 #include "core/list/GearList.h"
 #include "core/list/ReportRows.h"
 #include "core/list/WeightUnits.h"
@@ -9,6 +10,7 @@
 #include "core/text/CsvField.h"
 #include "core/text/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <system_error>
@@ -143,6 +145,12 @@ std::string counted(std::size_t n, const char* one, const char* many)
 LighterPackRows parseLighterPack(std::string_view csv, bool metric)
 {
     LighterPackRows result;
+    // LighterPack's own import leaves these behind; here they become user columns.
+    result.columnTexts = {{markText(Mark::Worn), {}}, {markText(Mark::Consumable), {}}, {"Price", {}}, {"URL", {}}};
+    ImportedColumn& worn = result.columnTexts[0];
+    ImportedColumn& consumable = result.columnTexts[1];
+    ImportedColumn& price = result.columnTexts[2];
+    ImportedColumn& url = result.columnTexts[3];
     for (const CsvRow& row : CsvRows(csv)) {
         const std::vector<std::string>& f = row.fields;
         if (f.size() == 1 && f[0].empty())
@@ -216,6 +224,11 @@ LighterPackRows parseLighterPack(std::string_view csv, bool metric)
         // An empty line would end the data file's list of categories.
         setFieldText(record->category, text(f[1], fieldCapacity(record->category), "Category", emptyCategoryStandIn));
         setFieldText(record->notes, text(f[2], fieldCapacity(record->notes), "desc", nullptr));
+        auto field = [&](std::size_t i) { return i < f.size() ? std::string_view(f[i]) : std::string_view(); };
+        url.texts.push_back(text(field(6), columnTextCapacity, "url", nullptr));
+        price.texts.push_back(text(field(7), columnTextCapacity, "price", nullptr));
+        worn.texts.emplace_back(isMarkText(field(8)) ? markText(Mark::Worn) : "");
+        consumable.texts.emplace_back(isMarkText(field(9)) ? markText(Mark::Consumable) : "");
         result.records.push_back(std::move(record));
     }
     return result;
@@ -243,27 +256,40 @@ std::string importSummary(const LighterPackRows& rows)
 
 std::string lighterPackCsv(std::span<const ReportRow> rows, const std::vector<UserColumn>& columns, bool metric)
 {
+    const int urlColumn = columnHeaded(columns, "URL");
+    const int priceColumn = columnHeaded(columns, "Price");
+    const int wornColumn = markColumn(columns, Mark::Worn);
+    const int consumableColumn = markColumn(columns, Mark::Consumable);
+    auto trailing = [&](int k) {
+        return k != urlColumn && k != priceColumn && k != wornColumn && k != consumableColumn;
+    };
     std::string csv = lighterPackHeader;
     csv += ",selected";
-    for (const UserColumn& column : columns)
-        csv += "," + csvField(toUtf8(column.heading));
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        if (trailing(static_cast<int>(k)))
+            csv += "," + csvField(toUtf8(columns[k].heading));
+    }
     csv += '\n';
     const char* unit = metric ? "gram" : "ounce";
-    auto writeItem = [&](const GearRecord& r, bool ticked) {
+    // marks: the record whose marks count, a member's group.
+    auto writeItem = [&](const GearRecord& r, const GearRecord& marks, bool ticked) {
         csv += csvField(toUtf8(fieldText(r.item))) + ',' + csvField(toUtf8(fieldText(r.category))) + ',' +
                csvField(toUtf8(fieldText(r.notes))) + ',' + plainNumber(readNumber(fieldText(r.multiplier))) + ',' +
-               plainNumber(readNumber(fieldText(r.unitWeight))) + ',' + unit + ",,,,," + (ticked ? "Selected" : "");
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const std::string* text = r.columnTexts ? r.columnTexts->get(static_cast<int32_t>(i) + 1) : nullptr;
-            csv += ',' + csvField(text ? toUtf8(*text) : std::string());
+               plainNumber(readNumber(fieldText(r.unitWeight))) + ',' + unit + ',' +
+               csvField(toUtf8(columnText(r, urlColumn))) + ',' + csvField(toUtf8(columnText(r, priceColumn))) + ',' +
+               (isMarked(marks, wornColumn) ? markText(Mark::Worn) : "") + ',' +
+               (isMarked(marks, consumableColumn) ? markText(Mark::Consumable) : "") + ',' + (ticked ? "Selected" : "");
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            if (trailing(static_cast<int>(k)))
+                csv += ',' + csvField(toUtf8(columnText(r, static_cast<int>(k))));
         }
         csv += '\n';
     };
     for (const ReportRow& row : rows) {
         if (row.kind == RowKind::Item)
-            writeItem(*row.record, row.ticked);
+            writeItem(*row.record, *row.record, row.ticked);
         else if (row.kind == RowKind::Group)
-            row.record->members->forEach([&](const GearRecord& member) { writeItem(member, row.ticked); });
+            row.record->members->forEach([&](const GearRecord& member) { writeItem(member, *row.record, row.ticked); });
     }
     return csv;
 }
@@ -278,7 +304,7 @@ FileCommandOutcome importLighterPack(GearList& rows, const fs::path& csvFile)
     if (auto refused = rows.changeRefusal())
         return {false, *refused};
     auto failure = [&](const std::string& why) {
-        return FileCommandOutcome{false, Message{"Nothing was imported from \"" + csvFile.string() + "\": " + why,
+        return FileCommandOutcome{false, Message{"Nothing was imported from \"" + pathText(csvFile) + "\": " + why,
                                                  "Error", MessageIcon::Exclamation, MessageButtons::Ok}};
     };
     // A pipe is read as far as the limit.
@@ -287,10 +313,22 @@ FileCommandOutcome importLighterPack(GearList& rows, const fs::path& csvFile)
         return failure("the file is larger than 10 MB, far larger than any gear list.");
     if (!whole.read())
         return failure(whole.error + ".");
-    LighterPackRows parsed = parseLighterPack(whole.bytes(), rows.metric());
-    std::string summary = importSummary(parsed);
-    rows.addImported(std::move(parsed.records));
+    std::string summary = importRows(rows, parseLighterPack(whole.bytes(), rows.metric()));
     return {true, Message{std::move(summary), applicationName, MessageIcon::Information, MessageButtons::Ok}};
+}
+
+std::string importRows(GearList& rows, LighterPackRows parsed)
+{
+    std::string summary = importSummary(parsed);
+    rows.addImported(std::move(parsed.records), parsed.columnTexts);
+    for (const ImportedColumn& column : parsed.columnTexts) {
+        const bool brought =
+            std::any_of(column.texts.begin(), column.texts.end(), [](const auto& text) { return !text.empty(); });
+        if (brought && columnHeaded(rows.userColumns(), column.heading) < 0)
+            summary += "\nThe texts of the column \"" + column.heading +
+                       "\" were left out: the list has as many columns as it can hold.";
+    }
+    return summary;
 }
 
 FileCommandOutcome exportLighterPack(const GearList& rows, const fs::path& csvFile)

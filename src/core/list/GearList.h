@@ -20,6 +20,7 @@ namespace cairnly {
 
 class DisplayLock;
 struct DataFileContents;
+enum class Mark;
 
 // The Qt model learns of every change of the rows through this, so the view never keeps a copy of them.
 class GearListObserver
@@ -137,8 +138,10 @@ public:
     int deleteRows(const std::vector<int>& highlighted);
     std::optional<Message> convert();
     // Adds the records as unticked items in one go, each where Add would put it, with the categories not
-    // yet in the list (compared exactly).
-    std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records);
+    // yet in the list (compared exactly). A column with a text for some record is found by its heading, or
+    // added when there is room.
+    std::optional<Message> addImported(std::vector<std::unique_ptr<GearRecord>> records,
+                                       const std::vector<ImportedColumn>& texts = {});
 
     // --- Categories --------------------------------------------------------------------------------
     bool categoryInUse(const std::string& name) const;
@@ -155,6 +158,9 @@ public:
     // User-column indexes, in any order.
     std::optional<Message> deleteColumns(std::vector<int> userColumns);
     std::optional<Message> modifyColumn(int userColumn, const std::string& heading, ColumnFormat format);
+    // Marks the highlighted rows (a member row: its group row) worn or consumable, or clears the mark when
+    // every one has it; the mark's column is added first, as Add New Column would add it, when there is none.
+    std::optional<Message> toggleMark(const std::vector<int>& highlighted, Mark mark);
 
     // The refusal every change meets while a hide mode is on; action says what was tried.
     std::optional<Message> changeRefusal(const char* action = "changing the list") const;

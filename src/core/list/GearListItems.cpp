@@ -1,5 +1,6 @@
 #include "core/list/GearList.h"
 
+#include "core/list/ColumnMarks.h"
 #include "core/list/GearListChange.h"
 #include "core/list/ListMessages.h"
 #include "core/list/WeightUnits.h"
@@ -411,13 +412,27 @@ std::optional<Message> GearList::convert()
     return std::nullopt;
 }
 
-std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRecord>> records)
+std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRecord>> records,
+                                             const std::vector<ImportedColumn>& texts)
 {
     if (auto refused = changeRefusal())
         return refused;
     if (records.empty())
         return std::nullopt;
     Change change(*this, Change::Reset, "Import");
+
+    std::vector<int> textColumns; // of each entry of texts, -1 when it brings nothing or there is no room
+    for (const ImportedColumn& imported : texts) {
+        int column = -1;
+        if (std::any_of(imported.texts.begin(), imported.texts.end(), [](const auto& t) { return !t.empty(); })) {
+            column = columnHeaded(columnDefinitions, imported.heading);
+            if (column < 0 && !addColumnRefusal()) {
+                addColumn(imported.heading, FormatLeft);
+                column = static_cast<int>(columnDefinitions.size()) - 1;
+            }
+        }
+        textColumns.push_back(column);
+    }
 
     std::unordered_set<std::string> known(categoryList.begin(), categoryList.end());
     const std::size_t columns = columnDefinitions.size();
@@ -429,7 +444,8 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
     };
     std::vector<Added> added;
     added.reserve(records.size());
-    for (auto& record : records) {
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        auto& record = records[n];
         std::string category(fieldText(record->category));
         if (known.insert(category).second)
             editCategories().push_back(category);
@@ -439,6 +455,10 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
             record->columnTexts = std::make_unique<OwningList<std::string>>();
             for (std::size_t i = 0; i < columns; ++i)
                 record->columnTexts->add(std::make_unique<std::string>());
+        }
+        for (std::size_t t = 0; t < texts.size(); ++t) {
+            if (textColumns[t] >= 0 && n < texts[t].texts.size() && !texts[t].texts[n].empty())
+                setColumnText(*record, textColumns[t], texts[t].texts[n].substr(0, columnTextCapacity));
         }
         Added entry{foldText(category), foldText(fieldText(record->item)), makeRow(std::move(record), false)};
         added.push_back(std::move(entry));

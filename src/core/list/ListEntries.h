@@ -44,6 +44,13 @@ enum class AddSource
     EditorButton
 };
 
+// The texts an import brings for a user column, found by its heading or added: one per imported record.
+struct ImportedColumn
+{
+    std::string heading;
+    std::vector<std::string> texts;
+};
+
 // A drop that needs the "Create Group" dialog, with the two descriptions its prompt names.
 struct CreateGroupRequest
 {

@@ -85,6 +85,8 @@ inline constexpr std::size_t memberImageSize = 249;
 inline constexpr std::size_t unversionedImageSize = 124;
 // The longest weight text: the weight fields hold 9 characters.
 inline constexpr std::size_t weightTextCapacity = 9;
+// The longest user-column text, as the data file holds it.
+inline constexpr std::size_t columnTextCapacity = 50;
 
 // Writes the record image of imageSize bytes (241 or 249); the pointer slots are written as zeros.
 void writeImage(const GearRecord& record, unsigned char* out, std::size_t imageSize);

@@ -128,6 +128,13 @@ private:
     {
         if (n < 1 || n > elementCount)
             return nullptr;
+        // From the nearer end: texts of the columns added last are read as often as the first ones.
+        if (n > elementCount / 2) {
+            OwningList<T>::Node* node = head;
+            for (int32_t i = elementCount; i > n; --i)
+                node = node->next;
+            return node;
+        }
         OwningList<T>::Node* node = tail;
         for (int32_t i = 1; i < n; ++i)
             node = node->prev;

@@ -6,20 +6,17 @@
 #include "core/text/Padding.h"
 
 namespace cairnly {
-namespace {
 
-std::string totalsLine(const std::string& name, float weight, bool metric)
+std::string totalsLine(const std::string& name, double weight, bool metric)
 {
     const std::string head = padRight(name, 21) + " : ";
     if (metric)
-        return head + padLeft(formatFixed(static_cast<double>(weight), 2), 7) + " gm. (" +
+        return head + padLeft(formatFixed(weight, 2), 7) + " gm. (" +
                padLeft(formatFixed(static_cast<long double>(weight) * gramsToKilograms, 2), 6) + " kg)";
-    const float pounds = weight * ouncesToPounds;
-    return head + padLeft(formatFixed(static_cast<double>(weight), 2), 6) + " oz. (" +
-           padLeft(formatFixed(static_cast<double>(pounds), 2), 6) + " lb)";
+    // A sixteenth is exact in binary, so a float's pounds come out as they did in single precision.
+    const double pounds = weight * static_cast<double>(ouncesToPounds);
+    return head + padLeft(formatFixed(weight, 2), 6) + " oz. (" + padLeft(formatFixed(pounds, 2), 6) + " lb)";
 }
-
-} // namespace
 
 CategoryTotals categoryTotals(std::span<const ReportRow> rows)
 {

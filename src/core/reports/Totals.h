@@ -31,6 +31,9 @@ CategoryTotals categoryTotals(std::span<const ReportRow> rows);
 // hyphens, then the same form for "Grand Total". Windows-1252.
 std::vector<std::string> totalsLines(const CategoryTotals& totals, bool metric);
 
+// One line of that form.
+std::string totalsLine(const std::string& name, double weight, bool metric);
+
 // The run's weight as the lines show it, "12.50 oz." or "1500.00 gm.".
 std::string weightLabel(float weight, bool metric);
 

@@ -2,8 +2,10 @@
 
 #include "core/document/ControlStates.h"
 #include "core/document/GearDocument.h"
+#include "core/list/ColumnMarks.h"
 #include "core/list/ReportRows.h"
 #include "core/reports/Totals.h"
+#include "core/reports/TripWeights.h"
 #include "gui/dialogs/AddColumnDialog.h"
 #include "gui/dialogs/CategoriesDialog.h"
 #include "gui/dialogs/ConfigureDialog.h"
@@ -133,6 +135,8 @@ void MainPanel::buildCommands()
     c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::deleteColumns);
     c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::modifyColumn);
     c.removeFromGroup = makeAction("removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
+    c.markWorn = makeAction("markWornAction", tr("Mark &Worn"), &MainPanel::markWorn);
+    c.markConsumable = makeAction("markConsumableAction", tr("Mark Consuma&ble"), &MainPanel::markConsumable);
     listMenu = new QMenu(this);
     listMenu->setObjectName(QStringLiteral("listMenu"));
     listMenu->addActions({c.undo, c.redo});
@@ -352,6 +356,8 @@ void MainPanel::showStates(const cairnly::ControlStates& states)
     command.redo->setEnabled(m.redo);
     command.undo->setText(fromCp1252(states.undoText));
     command.redo->setText(fromCp1252(states.redoText));
+    command.markWorn->setEnabled(m.markWorn);
+    command.markConsumable->setEnabled(m.markConsumable);
     command.hideNonSelected->setText(QString::fromLatin1(states.hideNonSelectedText));
     command.hideSelected->setText(QString::fromLatin1(states.hideSelectedText));
 }
@@ -493,7 +499,9 @@ void MainPanel::setHideNonSelected(bool on)
 void MainPanel::showTotals()
 {
     const cairnly::Settings settings = document.settings();
-    TotalsDialog dialog(cairnly::categoryTotals(cairnly::reportRows(list)), list.metric(),
+    const std::vector<cairnly::ReportRow> rows = cairnly::reportRows(list);
+    TotalsDialog dialog(cairnly::categoryTotals(rows), cairnly::tripWeights(list),
+                        cairnly::tripWeightsByRun(rows, list.userColumns()), list.metric(),
                         {toQColor(settings.backColor), toQColor(settings.altColor), toQColor(settings.groupColor)},
                         this);
     runner.run(dialog);
@@ -576,6 +584,16 @@ void MainPanel::modifyColumn()
 void MainPanel::convert()
 {
     refused(list.convert());
+}
+
+void MainPanel::markWorn()
+{
+    refused(list.toggleMark(toVector(view->highlightedRows()), cairnly::Mark::Worn));
+}
+
+void MainPanel::markConsumable()
+{
+    refused(list.toggleMark(toVector(view->highlightedRows()), cairnly::Mark::Consumable));
 }
 
 // --- The list -------------------------------------------------------------------------------------

@@ -51,6 +51,8 @@ public:
         QAction* deleteColumn;
         QAction* modifyColumn;
         QAction* removeFromGroup;
+        QAction* markWorn;
+        QAction* markConsumable;
     };
     struct Buttons
     {
@@ -122,6 +124,8 @@ private:
     void deleteColumns();
     void modifyColumn();
     void convert();
+    void markWorn();
+    void markConsumable();
     void removeFromGroup();
     void dropOnRow(int source, int target);
     void toggleTicks(int currentRow);

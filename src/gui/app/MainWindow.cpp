@@ -136,6 +136,8 @@ void MainWindow::buildMenus()
     entry->addActions({p.expandAll, p.collapseAll});
     entry->addSeparator();
     entry->addActions({p.totals, p.convert});
+    entry->addSeparator();
+    entry->addActions({p.markWorn, p.markConsumable});
 
     QMenu* configure = menuBar()->addMenu(tr("&Configure"));
     configure->addActions({p.categories, p.generalOptions});

@@ -3,6 +3,7 @@
 #include "gui/support/DialogLayout.h"
 #include "gui/support/Text.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +15,8 @@
 
 #include <algorithm>
 
-TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, TotalsChart::Colors colors,
+TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, const cairnly::WeightSplit& tripWeights,
+                           std::vector<cairnly::WeightSplit> runSplits, bool metric, TotalsChart::Colors colors,
                            QWidget* parent)
     : QDialog(parent)
 {
@@ -57,7 +59,7 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     lines->setFixedHeight(lines->count() * rowHeight + 2 * frame);
     lines->setMinimumWidth(lines->sizeHintForColumn(0) + 2 * frame + 24);
 
-    auto* chart = new TotalsChart(totals.runs, metric, colors, body);
+    auto* chart = new TotalsChart(totals.runs, std::move(runSplits), metric, colors, body);
     chart->setContentsMargins(0, frame, 0, frame); // its rows level with the lines inside the list's frame
     chart->setRowHeight(rowHeight);
 
@@ -71,6 +73,24 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     area->setMinimumWidth(body->minimumSizeHint().width() + 2 * area->frameWidth() +
                           area->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
+    // The five weights a trip is planned by, under the lines of the categories.
+    auto* tripBox = new QGroupBox(tr("Trip Weights"), this);
+    tripBox->setObjectName(QStringLiteral("tripWeightsGroupBox"));
+    auto* tripLines = new QListWidget(tripBox);
+    tripLines->setObjectName(QStringLiteral("tripWeightsListWidget"));
+    tripLines->setAccessibleName(tripBox->title());
+    tripLines->setFont(courier);
+    tripLines->setSelectionMode(QAbstractItemView::NoSelection);
+    tripLines->setFocusPolicy(Qt::NoFocus);
+    for (const std::string& line : cairnly::tripWeightLines(tripWeights, metric)) {
+        auto* item = new QListWidgetItem(fromCp1252(line), tripLines);
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+    tripLines->setFixedHeight(tripLines->count() * tripLines->sizeHintForRow(0) + 2 * tripLines->frameWidth());
+    auto* tripLayout = new QHBoxLayout(tripBox);
+    tripLayout->addWidget(tripLines, 3);
+    tripLayout->addWidget(TotalsChart::legend(colors, tripBox), 2, Qt::AlignTop);
+
     QPushButton* ok = okButton(*this, true);
     QHBoxLayout* buttons = buttonRow({ok});
     ok->setFocus();
@@ -78,6 +98,7 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, bool metric, T
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(area, 1);
+    layout->addWidget(tripBox);
     layout->addLayout(buttons);
 
     // Tall enough for every line, up to the height of the screen with room for the window's frame.
