@@ -2,6 +2,7 @@
 #include "ListSupport.h"
 
 #include "core/interchange/LighterPack.h"
+#include "core/list/ColumnMarks.h"
 
 #include <functional>
 
@@ -105,6 +106,8 @@ TEST_F(UndoTest, EveryCommandIsOneStepThatUndoesAndRedoesExactly)
         {"Delete Column", [&] { list->deleteColumns({0}); }, {"Cup", "- Kitchen", "Pot", "Stove", "Fly", "Pegs"}},
         {"Modify Column", [&] { list->modifyColumn(0, "Carried", FormatCenter); }, {}},
         {"Import", [&] { list->addImported(parseLighterPack("Lid,Cooking,,1,2,oz\n", false).records); }, {}},
+        {"Mark Worn", [&] { list->toggleMark({rowOf("Fly")}, Mark::Worn); }, {"Fly"}}, // the column comes too
+        {"Mark Consumable", [&] { list->toggleMark({rowOf("Pot")}, Mark::Consumable); }, {"- Kitchen"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

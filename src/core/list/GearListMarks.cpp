@@ -31,7 +31,7 @@ std::optional<Message> GearList::toggleMark(const std::vector<int>& highlighted,
     // Cleared only when every row has it: a mixed choice is one the user means to mark.
     const bool clear = column >= 0 && std::all_of(marked.begin(), marked.end(),
                                                   [&](int row) { return isMarked(*rows[row].record, column); });
-    Change change(*this);
+    Change change(*this, Change::Edit, mark == Mark::Worn ? "Mark Worn" : "Mark Consumable");
     if (column < 0) {
         addColumn(markText(mark), FormatLeft);
         column = static_cast<int>(columnDefinitions.size()) - 1;
