@@ -3,6 +3,7 @@
 #include "core/files/DataFile.h"
 #include "core/list/GearListChange.h"
 #include "core/list/GearListHistory.h"
+#include "core/list/InsertionOrder.h"
 #include "core/list/ListMessages.h"
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
@@ -415,14 +416,8 @@ void GearList::load(DataFileContents contents, HideModes modes)
             updateGroupWeight(*record);
         loaded.push_back({foldText(fieldText(record->category)), foldText(fieldText(record->item)), std::move(record)});
     }
-    // Inserting one record after another in category and item order places a record before the equal
-    // ones already there: the same as a stable sort of the records in reverse file order.
-    std::reverse(loaded.begin(), loaded.end());
-    std::stable_sort(loaded.begin(), loaded.end(), [](const Loaded& a, const Loaded& b) {
-        if (const int c = a.category.compare(b.category))
-            return c < 0;
-        return a.item < b.item;
-    });
+    // Read in file order, placed as Add would place them.
+    sortAsAddedOneByOne(loaded);
     // Every row is new, so the numbering can start afresh.
     rows.clear();
     categoryKeys.clear();
@@ -473,13 +468,9 @@ void GearList::showWhole()
     };
     std::vector<Key> keys;
     keys.reserve(rows.size());
-    for (int i = rowCount() - 1; i >= 0; --i)
+    for (int i = 0; i < rowCount(); ++i)
         keys.push_back({foldText(fieldText(rows[i].record->category)), foldText(fieldText(rows[i].record->item)), i});
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        if (const int c = a.category.compare(b.category))
-            return c < 0;
-        return a.item < b.item;
-    });
+    sortAsAddedOneByOne(keys);
     std::vector<int> order;
     order.reserve(keys.size());
     for (const Key& key : keys)

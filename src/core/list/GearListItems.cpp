@@ -2,6 +2,7 @@
 
 #include "core/list/ColumnMarks.h"
 #include "core/list/GearListChange.h"
+#include "core/list/InsertionOrder.h"
 #include "core/list/ListMessages.h"
 #include "core/list/WeightUnits.h"
 #include "core/text/Cp1252.h"
@@ -464,12 +465,7 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
         added.push_back(std::move(entry));
     }
     // Add puts a record before the equal ones already there, so of equal new records the last comes first.
-    std::reverse(added.begin(), added.end());
-    std::stable_sort(added.begin(), added.end(), [](const Added& a, const Added& b) {
-        if (const int c = a.category.compare(b.category))
-            return c < 0;
-        return a.item < b.item;
-    });
+    sortAsAddedOneByOne(added);
 
     // Merged in as Add places a record: before the first top-level row whose category and item are not
     // below its own; member rows stay under their group.
