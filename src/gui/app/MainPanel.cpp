@@ -588,12 +588,26 @@ void MainPanel::convert()
 
 void MainPanel::markWorn()
 {
-    refused(list.toggleMark(toVector(view->highlightedRows()), cairnly::Mark::Worn));
+    toggleMark(cairnly::Mark::Worn);
 }
 
 void MainPanel::markConsumable()
 {
-    refused(list.toggleMark(toVector(view->highlightedRows()), cairnly::Mark::Consumable));
+    toggleMark(cairnly::Mark::Consumable);
+}
+
+void MainPanel::toggleMark(cairnly::Mark mark)
+{
+    const QList<int> highlighted = view->highlightedRows();
+    if (refused(list.toggleMark(toVector(highlighted), mark)) || highlighted.isEmpty())
+        return;
+    // The rows stay highlighted, and the marks show in their column, which may be new and out of sight.
+    QItemSelection selection;
+    for (int row : highlighted)
+        selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
+    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const int column = cairnly::markColumn(list.userColumns(), mark);
+    view->scrollTo(model->index(highlighted.front(), cairnly::fixedColumnCount + column));
 }
 
 // --- The list -------------------------------------------------------------------------------------

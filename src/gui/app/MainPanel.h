@@ -21,6 +21,7 @@ class QPushButton;
 namespace cairnly {
 class GearDocument;
 class GearList;
+enum class Mark;
 struct ControlStates;
 } // namespace cairnly
 
@@ -125,6 +126,7 @@ private:
     void modifyColumn();
     void convert();
     void markWorn();
+    void toggleMark(cairnly::Mark mark);
     void markConsumable();
     void removeFromGroup();
     void dropOnRow(int source, int target);
