@@ -37,10 +37,12 @@ public:
 };
 
 // The gear list in memory: the rows with their records and ticks, the groups, the categories, the user
-// columns and their texts, the units, the sort and the total of the ticked rows. Every operation takes row
-// indexes and answers with what the user must be shown; every change of the rows goes through a few
-// private functions (insertRows, takeRows, replaceRecord, rebuildRows, setRowChecked, setTicks,
-// setExpanded) inside a Change, which tells the change listener once the outermost command ends.
+// columns and their texts, the units, the sort, the total of the ticked rows and the history of changes.
+// Every operation takes row indexes and answers with what the user must be shown. Every change of the rows
+// goes through a few private functions (insertRows, takeRows, replaceRecord, rebuildRows, setRowChecked,
+// setTicks, setExpanded, setWeightTexts) inside a Change: each records in the command's step what undoes
+// it, and the change listener hears of the command once the outermost Change ends. A record in the rows
+// is not changed in place but replaced, so the step can keep the old one.
 class GearList
 {
     class Change; // one command's change of the list (GearListChange.h)
