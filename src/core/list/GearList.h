@@ -41,8 +41,9 @@ public:
 // Every operation takes row indexes and answers with what the user must be shown. Every change of the rows
 // goes through a few private functions (insertRows, takeRows, replaceRecord, rebuildRows, setRowChecked,
 // setTicks, setExpanded, setWeightTexts) inside a Change: each records in the command's step what undoes
-// it, and the change listener hears of the command once the outermost Change ends. A record in the rows
-// is not changed in place but replaced, so the step can keep the old one.
+// it, and the change listener hears of the command once the outermost Change ends. A record is replaced
+// rather than changed, so the step can keep the old one; only its weight texts and its expanded flag change
+// in place, their old values kept in the step.
 class GearList
 {
     class Change; // one command's change of the list (GearListChange.h)
