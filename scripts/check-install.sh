@@ -39,7 +39,10 @@ installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
 for program in cairnly cairnly-data cairnly-launch; do
     [ -x "$root/bin/$program" ] || fail "bin/$program is not executable"
 done
-"$root/bin/cairnly-data" --help | grep -q '^Usage: cairnly-data' || fail "the installed cairnly-data does not run"
+# Outputs are read whole before grep -q looks at them: grep stops at the first match, and under pipefail
+# the writer it leaves behind would fail on the broken pipe.
+usage=$("$root/bin/cairnly-data" --help) || fail "the installed cairnly-data does not run"
+grep -q '^Usage: cairnly-data' <<<"$usage" || fail "the installed cairnly-data does not print its usage"
 desktop-file-validate "$root/share/applications/$id.desktop"
 grep -qx 'Exec=cairnly-launch' "$root/share/applications/$id.desktop" || fail "the desktop entry does not run the launcher"
 grep -qx "Icon=$id" "$root/share/applications/$id.desktop" || fail "the desktop entry names another icon"
@@ -52,9 +55,9 @@ for size in 16 32 48 64 128 256; do
     hex=$(printf '%08x' "$size")
     [ "$header" = "89504e470d0a1a0a0000000d49484452$hex$hex" ] || fail "the ${size}x${size} icon is not a PNG of that size"
 done
-zcat "$root/share/man/man1/cairnly.1.gz" | grep -q '^\.TH CAIRNLY 1' || fail "cairnly.1 is not a man page"
+grep -q '^\.TH CAIRNLY 1' <<<"$(zcat "$root/share/man/man1/cairnly.1.gz")" || fail "cairnly.1 is not a man page"
 [ "$(readlink "$root/share/man/man1/cairnly-launch.1.gz")" = cairnly.1.gz ] || fail "cairnly-launch.1 is not cairnly.1"
-zcat "$root/share/man/man1/cairnly-data.1.gz" | grep -q 'import\\-lighterpack' ||
+grep -q 'import\\-lighterpack' <<<"$(zcat "$root/share/man/man1/cairnly-data.1.gz")" ||
     fail "cairnly-data.1 does not describe the usage"
 
 # The launcher starts the program beside it in a folder of its own, made on the first start.
@@ -69,7 +72,7 @@ chmod +x "$scratch/launch/cairnly"
 
 # The package holds the same files, depends on the libraries it links and runs once unpacked.
 package=$(scripts/package.sh "$build" | tail -n 1)
-dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt"
+grep -q 'libqt6widgets6' <<<"$(dpkg-deb --field "$package" Depends)" || fail "the package does not depend on Qt"
 [ "$(dpkg-deb --field "$package" Recommends)" = "xdg-utils, fonts-liberation" ] || fail "the package recommends other things"
 dpkg -x "$package" "$scratch/package"
 [ "$(cd "$scratch/package/usr" && find . ! -type d | sed 's|^\./||' | sort)" = "$installed" ] ||
@@ -77,7 +80,7 @@ dpkg -x "$package" "$scratch/package"
 "$scratch/package/usr/bin/cairnly-data" --help >/dev/null
 desktop-file-validate "$scratch/package/usr/share/applications/$id.desktop"
 version=$(dpkg-deb --field "$package" Version)
-changes=$(zcat "$scratch/package/usr/share/doc/cairnly/changelog.gz" | head -n 1)
+changes=$(zcat "$scratch/package/usr/share/doc/cairnly/changelog.gz" | sed -n 1p)
 [ "$changes" = "cairnly ($version) unstable; urgency=medium" ] || fail "the changelog starts with another version: $changes"
 
 # lintian warns when it runs as root, as CI does: as root, it runs as nobody on a copy of the package that

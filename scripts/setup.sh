@@ -17,7 +17,7 @@ packages=(
 source "$(dirname "$0")/packages.sh"
 install_missing "${packages[@]}"
 
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if ! grep -qi '^de_DE\.utf-\?8$' <<<"$(locale -a 2>/dev/null)"; then
     echo "setup: generating the de_DE.UTF-8 locale for the tests"
     as_root sh -c "grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen"
     as_root locale-gen

@@ -12,8 +12,8 @@ source scripts/packages.sh
 install_missing "${packages[@]}"
 
 # Debian's wine64 puts its launcher and server outside the PATH.
-wine=$(dpkg -L wine64 | grep '/wine64$' | head -n 1)
-wineserver=$(dpkg -L wine64 | grep '/wineserver64$' | head -n 1)
+wine=$(dpkg -L wine64 | awk '/\/wine64$/ && !n++')
+wineserver=$(dpkg -L wine64 | awk '/\/wineserver64$/ && !n++')
 
 build=${1:-build-windows}
 mkdir -p "$build"
