@@ -128,7 +128,7 @@ std::vector<const GearRecord*> GearList::topLevelRecords() const
     std::vector<const GearRecord*> topLevel;
     topLevel.reserve(rows.size());
     for (const Row& row : rows) {
-        if (row.record->isMember)
+        if (row.member)
             continue;
         row.record->checked = row.checked ? 1 : 0;
         topLevel.push_back(row.record.get());
@@ -154,6 +154,7 @@ GearList::Row GearList::makeRow(std::unique_ptr<GearRecord> record, bool checked
     row.weight = readWeight(r.isGroup() ? fieldText(r.groupWeight) : fieldText(r.weight));
     row.categoryKey = categoryKeyOf(fieldText(r.category));
     row.checked = checked;
+    row.member = r.isMember != 0;
     row.record = std::move(record);
     return row;
 }
@@ -353,7 +354,7 @@ void GearList::updateTotal(bool rewriteLine)
     // whatever their order, never drifts, and is exactly 0 when nothing is ticked.
     double exact = 0.0;
     for (const Row& row : rows) {
-        if (row.checked && !row.record->isMember)
+        if (row.checked && !row.member)
             exact += row.weight;
     }
     const auto sum = static_cast<float>(exact);
@@ -544,8 +545,8 @@ std::optional<Message> GearList::setAllChecked(bool checked)
 {
     if (auto refused = changeRefusal())
         return refused;
-    const bool changes = std::any_of(rows.begin(), rows.end(),
-                                     [&](const Row& row) { return !row.record->isMember && row.checked != checked; });
+    const bool changes =
+        std::any_of(rows.begin(), rows.end(), [&](const Row& row) { return !row.member && row.checked != checked; });
     if (!changes)
         return std::nullopt;
     Change change(*this, Change::Edit, checked ? "Select All" : "Clear Selected");

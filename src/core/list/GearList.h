@@ -196,7 +196,8 @@ private:
     {
         std::unique_ptr<GearRecord> record;
         bool checked = false;
-        float weight = 0; // the weight shown, as the total and the weight sort read it
+        bool member = false; // the record's own flag, kept here so the total scans the rows alone
+        float weight = 0;    // the weight shown, as the total and the weight sort read it
         // The category, folded and numbered: the category rule then scans the rows alone, not every record.
         int categoryKey = 0;
     };
@@ -208,7 +209,7 @@ private:
     struct SetAside;
 
     bool isGroupRow(int row) const { return rows[row].record->isGroup(); }
-    bool isMemberRow(int row) const { return rows[row].record->isMember != 0; }
+    bool isMemberRow(int row) const { return rows[row].member; }
     bool showsCategory(int row) const;
     Row makeRow(std::unique_ptr<GearRecord> record, bool checked);
     int categoryKeyOf(std::string_view category);

@@ -403,7 +403,7 @@ std::optional<Message> GearList::convert()
     layout.columns[2].heading = weightHeading(toGrams);
 
     const bool anyChecked =
-        std::any_of(rows.begin(), rows.end(), [](const Row& row) { return row.checked && !row.record->isMember; });
+        std::any_of(rows.begin(), rows.end(), [](const Row& row) { return row.checked && !row.member; });
     if (anyChecked) {
         updateTotal(true);
     } else {
