@@ -90,6 +90,19 @@ TEST_F(MainWindowTest, TotalsShowTheTripWeightsUnderTheLinesAndSplitEachBar)
                 "Skin-Out Weight       :  40.00 oz. (  2.50 lb)"}));
         EXPECT_EQ(box->title(), "Trip Weights");
         EXPECT_EQ(trip->font().family(), "Courier New");
+        // At the dialog's smallest, both lists still show every line whole, with no scroll bar.
+        dialog.show();
+        dialog.resize(dialog.minimumSizeHint());
+        QApplication::processEvents();
+        for (auto* list : {lines, trip}) {
+            const QRect shown = list->viewport()->rect();
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect line = list->visualItemRect(list->item(i));
+                EXPECT_TRUE(shown.contains(line.topLeft()) && line.bottom() <= shown.bottom() &&
+                            list->sizeHintForColumn(0) <= shown.width())
+                    << list->objectName().toStdString() << " line " << i;
+            }
+        }
         chart->resize(212, chart->sizeHint().height());
         using Part = TotalsChart::Part;
         const auto width = [&](int run, Part part) { return chart->partRect(run, part).width(); };

@@ -15,6 +15,33 @@
 
 #include <algorithm>
 
+namespace {
+
+// Lines only to be read, each shown whole in a fixed-width font so their columns stand under each other:
+// no scroll bar, and no line can be highlighted, made current or take the focus.
+QListWidget* linesShownWhole(const std::vector<std::string>& texts, QWidget* parent)
+{
+    auto* lines = new QListWidget(parent);
+    QFont courier(QStringLiteral("Courier New"), 8, QFont::Normal);
+    courier.setStyleHint(QFont::TypeWriter);
+    lines->setFont(courier);
+    lines->setSelectionMode(QAbstractItemView::NoSelection);
+    lines->setFocusPolicy(Qt::NoFocus);
+    lines->setUniformItemSizes(true);
+    lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const std::string& text : texts) {
+        auto* item = new QListWidgetItem(fromCp1252(text), lines);
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+    const int frame = lines->frameWidth();
+    lines->setFixedHeight(lines->count() * lines->sizeHintForRow(0) + 2 * frame);
+    lines->setMinimumWidth(lines->sizeHintForColumn(0) + 2 * frame + 24);
+    return lines;
+}
+
+} // namespace
+
 TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, const cairnly::WeightSplit& tripWeights,
                            std::vector<cairnly::WeightSplit> runSplits, bool metric, TotalsChart::Colors colors,
                            QWidget* parent)
@@ -36,28 +63,12 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, const cairnly:
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("totalsBody"));
 
-    auto* lines = new QListWidget(body);
+    auto* lines = linesShownWhole(cairnly::totalsLines(totals, metric), body);
     lines->setObjectName(QStringLiteral("totalsListWidget"));
     labelField(caption, lines);
     caption->setBuddy(area); // the area takes the focus, to scroll by the keyboard
-    // Fixed-width, so the columns of the lines stand under each other.
-    QFont courier(QStringLiteral("Courier New"), 8, QFont::Normal);
-    courier.setStyleHint(QFont::TypeWriter);
-    lines->setFont(courier);
-    // Only to be read: no line can be highlighted, made current or take the focus.
-    lines->setSelectionMode(QAbstractItemView::NoSelection);
-    lines->setFocusPolicy(Qt::NoFocus);
-    lines->setUniformItemSizes(true);
-    lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const std::string& line : cairnly::totalsLines(totals, metric)) {
-        auto* item = new QListWidgetItem(fromCp1252(line), lines);
-        item->setFlags(Qt::ItemIsEnabled);
-    }
     const int rowHeight = lines->sizeHintForRow(0);
     const int frame = lines->frameWidth();
-    lines->setFixedHeight(lines->count() * rowHeight + 2 * frame);
-    lines->setMinimumWidth(lines->sizeHintForColumn(0) + 2 * frame + 24);
 
     auto* chart = new TotalsChart(totals.runs, std::move(runSplits), metric, colors, body);
     chart->setContentsMargins(0, frame, 0, frame); // its rows level with the lines inside the list's frame
@@ -76,17 +87,9 @@ TotalsDialog::TotalsDialog(const cairnly::CategoryTotals& totals, const cairnly:
     // The five weights a trip is planned by, under the lines of the categories.
     auto* tripBox = new QGroupBox(tr("Trip Weights"), this);
     tripBox->setObjectName(QStringLiteral("tripWeightsGroupBox"));
-    auto* tripLines = new QListWidget(tripBox);
+    auto* tripLines = linesShownWhole(cairnly::tripWeightLines(tripWeights, metric), tripBox);
     tripLines->setObjectName(QStringLiteral("tripWeightsListWidget"));
     tripLines->setAccessibleName(tripBox->title());
-    tripLines->setFont(courier);
-    tripLines->setSelectionMode(QAbstractItemView::NoSelection);
-    tripLines->setFocusPolicy(Qt::NoFocus);
-    for (const std::string& line : cairnly::tripWeightLines(tripWeights, metric)) {
-        auto* item = new QListWidgetItem(fromCp1252(line), tripLines);
-        item->setFlags(Qt::ItemIsEnabled);
-    }
-    tripLines->setFixedHeight(tripLines->count() * tripLines->sizeHintForRow(0) + 2 * tripLines->frameWidth());
     auto* tripLayout = new QHBoxLayout(tripBox);
     tripLayout->addWidget(tripLines, 3);
     tripLayout->addWidget(TotalsChart::legend(colors, tripBox), 2, Qt::AlignTop);
