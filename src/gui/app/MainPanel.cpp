@@ -16,6 +16,7 @@
 #include "gui/dialogs/TotalsDialog.h"
 #include "gui/listview/GearListView.h"
 #include "gui/listview/GearTableModel.h"
+#include "gui/support/Actions.h"
 #include "gui/support/BusyCursor.h"
 #include "gui/support/DialogRunner.h"
 #include "gui/support/Icons.h"
@@ -99,44 +100,36 @@ MainPanel::MainPanel(cairnly::GearDocument& document, Prompts& prompts, DialogRu
 
 // --- Building -------------------------------------------------------------------------------------
 
-QAction* MainPanel::makeAction(const char* name, const QString& text, void (MainPanel::*handler)())
-{
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    addAction(action); // the shortcuts work wherever the focus is in the window
-    return action;
-}
-
 void MainPanel::buildCommands()
 {
     Commands& c = command;
-    c.undo = makeAction("undoAction", tr("&Undo"), &MainPanel::undo);
+    c.undo = addCommand(this, "undoAction", tr("&Undo"), &MainPanel::undo);
     c.undo->setShortcut(QKeySequence::Undo);
-    c.redo = makeAction("redoAction", tr("&Redo"), &MainPanel::redo);
+    c.redo = addCommand(this, "redoAction", tr("&Redo"), &MainPanel::redo);
     c.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    c.add = makeAction("addAction", tr("&Add..."), &MainPanel::addItem);
-    c.remove = makeAction("deleteAction", tr("&Delete"), &MainPanel::deleteItems);
+    c.add = addCommand(this, "addAction", tr("&Add..."), &MainPanel::addItem);
+    c.remove = addCommand(this, "deleteAction", tr("&Delete"), &MainPanel::deleteItems);
     c.remove->setShortcut(QKeySequence::Delete);
-    c.modify = makeAction("modifyAction", tr("&Modify..."), &MainPanel::modifyItem);
-    c.selectAll = makeAction("selectAllAction", tr("&Select All"), &MainPanel::selectAll);
-    c.clearSelected = makeAction("clearSelectedAction", tr("&Clear Selected"), &MainPanel::clearSelected);
-    c.hideSelected = makeAction("hideSelectedAction", tr("&Hide Selected"), &MainPanel::toggleHideSelected);
+    c.modify = addCommand(this, "modifyAction", tr("&Modify..."), &MainPanel::modifyItem);
+    c.selectAll = addCommand(this, "selectAllAction", tr("&Select All"), &MainPanel::selectAll);
+    c.clearSelected = addCommand(this, "clearSelectedAction", tr("&Clear Selected"), &MainPanel::clearSelected);
+    c.hideSelected = addCommand(this, "hideSelectedAction", tr("&Hide Selected"), &MainPanel::toggleHideSelected);
     c.hideNonSelected =
-        makeAction("hideNonSelectedAction", tr("Hide &Non-Selected"), &MainPanel::toggleHideNonSelected);
-    c.expandAll = makeAction("expandAllAction", tr("&Expand All Groups"), &MainPanel::expandAll);
-    c.collapseAll = makeAction("collapseAllAction", tr("C&ollapse All Groups"), &MainPanel::collapseAll);
-    c.totals = makeAction("totalsAction", tr("View &Totals..."), &MainPanel::showTotals);
+        addCommand(this, "hideNonSelectedAction", tr("Hide &Non-Selected"), &MainPanel::toggleHideNonSelected);
+    c.expandAll = addCommand(this, "expandAllAction", tr("&Expand All Groups"), &MainPanel::expandAll);
+    c.collapseAll = addCommand(this, "collapseAllAction", tr("C&ollapse All Groups"), &MainPanel::collapseAll);
+    c.totals = addCommand(this, "totalsAction", tr("View &Totals..."), &MainPanel::showTotals);
     // The button's own text has no letter to reach it by; the menu entry has one.
-    c.convert = makeAction("convertAction", tr("Con&vert..."), &MainPanel::convert);
-    c.categories = makeAction("categoriesAction", tr("&Categories..."), &MainPanel::configureCategories);
-    c.generalOptions = makeAction("generalOptionsAction", tr("&General Options..."), &MainPanel::configure);
-    c.addColumn = makeAction("addColumnAction", tr("&Add New Column..."), &MainPanel::addColumn);
-    c.deleteColumn = makeAction("deleteColumnAction", tr("&Delete Column..."), &MainPanel::deleteColumns);
-    c.modifyColumn = makeAction("modifyColumnAction", tr("&Modify Column..."), &MainPanel::modifyColumn);
-    c.removeFromGroup = makeAction("removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
-    c.markWorn = makeAction("markWornAction", tr("Mark &Worn"), &MainPanel::markWorn);
-    c.markConsumable = makeAction("markConsumableAction", tr("Mark Consuma&ble"), &MainPanel::markConsumable);
+    c.convert = addCommand(this, "convertAction", tr("Con&vert..."), &MainPanel::convert);
+    c.categories = addCommand(this, "categoriesAction", tr("&Categories..."), &MainPanel::configureCategories);
+    c.generalOptions = addCommand(this, "generalOptionsAction", tr("&General Options..."), &MainPanel::configure);
+    c.addColumn = addCommand(this, "addColumnAction", tr("&Add New Column..."), &MainPanel::addColumn);
+    c.deleteColumn = addCommand(this, "deleteColumnAction", tr("&Delete Column..."), &MainPanel::deleteColumns);
+    c.modifyColumn = addCommand(this, "modifyColumnAction", tr("&Modify Column..."), &MainPanel::modifyColumn);
+    c.removeFromGroup =
+        addCommand(this, "removeFromGroupAction", tr("&Remove from Group"), &MainPanel::removeFromGroup);
+    c.markWorn = addCommand(this, "markWornAction", tr("Mark &Worn"), &MainPanel::markWorn);
+    c.markConsumable = addCommand(this, "markConsumableAction", tr("Mark Consuma&ble"), &MainPanel::markConsumable);
     listMenu = new QMenu(this);
     listMenu->setObjectName(QStringLiteral("listMenu"));
     listMenu->addActions({c.undo, c.redo});

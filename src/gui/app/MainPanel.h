@@ -92,7 +92,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& text, void (MainPanel::*handler)());
     QPushButton* makeButton(const char* name, const QString& text, const char* icon);
     void buildCommands();
     void buildControls();

@@ -12,6 +12,7 @@
 #include "gui/dialogs/ExportDialog.h"
 #include "gui/dialogs/Printing.h"
 #include "gui/listview/GearListView.h"
+#include "gui/support/Actions.h"
 #include "gui/support/BusyCursor.h"
 #include "gui/support/Desktop.h"
 #include "gui/support/DialogRunner.h"
@@ -78,40 +79,31 @@ MainWindow::~MainWindow()
     document.setStatesListener({});
 }
 
-QAction* MainWindow::makeAction(const char* name, const QString& text, void (MainWindow::*handler)())
-{
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    addAction(action); // the shortcuts work wherever the focus is in the window
-    return action;
-}
-
 void MainWindow::buildCommands()
 {
     Commands& c = command;
-    c.open = makeAction("openAction", tr("&Open..."), &MainWindow::openFile);
+    c.open = addCommand(this, "openAction", tr("&Open..."), &MainWindow::openFile);
     c.open->setShortcut(QKeySequence::Open);
-    c.save = makeAction("saveAction", tr("&Save"), &MainWindow::saveFile);
+    c.save = addCommand(this, "saveAction", tr("&Save"), &MainWindow::saveFile);
     c.save->setShortcut(QKeySequence::Save);
-    c.saveAs = makeAction("saveAsAction", tr("Save &As..."), &MainWindow::saveFileAs);
+    c.saveAs = addCommand(this, "saveAsAction", tr("Save &As..."), &MainWindow::saveFileAs);
     c.saveAs->setShortcut(QKeySequence::SaveAs);
-    c.print = makeAction("printAction", tr("&Print..."), &MainWindow::printList);
-    c.printPreview = makeAction("printPreviewAction", tr("Print Pre&view..."), &MainWindow::previewList);
-    c.exportList = makeAction("exportAction", tr("&Export..."), &MainWindow::exportList);
-    c.importLighterPack =
-        makeAction("importLighterPackAction", tr("&Import LighterPack CSV..."), &MainWindow::importLighterPackCsv);
+    c.print = addCommand(this, "printAction", tr("&Print..."), &MainWindow::printList);
+    c.printPreview = addCommand(this, "printPreviewAction", tr("Print Pre&view..."), &MainWindow::previewList);
+    c.exportList = addCommand(this, "exportAction", tr("&Export..."), &MainWindow::exportList);
+    c.importLighterPack = addCommand(this, "importLighterPackAction", tr("&Import LighterPack CSV..."),
+                                     &MainWindow::importLighterPackCsv);
     // Not "&Export": the Export entry has that letter.
-    c.exportLighterPack =
-        makeAction("exportLighterPackAction", tr("Export &LighterPack CSV..."), &MainWindow::exportLighterPackCsv);
+    c.exportLighterPack = addCommand(this, "exportLighterPackAction", tr("Export &LighterPack CSV..."),
+                                     &MainWindow::exportLighterPackCsv);
     // The menu shows the first shortcut beside the text, which a screen reader then reads as "Exit" alone.
     c.exit = new QAction(tr("E&xit"), this);
     c.exit->setObjectName(QStringLiteral("exitAction"));
     c.exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
     addAction(c.exit);
-    c.about = makeAction("aboutAction", tr("&About..."), &MainWindow::showAbout);
-    c.emailMe = makeAction("emailMeAction", tr("&Email me!"), &MainWindow::emailMe);
+    c.about = addCommand(this, "aboutAction", tr("&About..."), &MainWindow::showAbout);
+    c.emailMe = addCommand(this, "emailMeAction", tr("&Email me!"), &MainWindow::emailMe);
 }
 
 void MainWindow::buildMenus()

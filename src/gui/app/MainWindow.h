@@ -56,7 +56,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& text, void (MainWindow::*handler)());
     void buildCommands();
     void buildMenus();
     void updateStates();
