@@ -25,20 +25,13 @@ QWindow* windowOf(const QWidget* widget)
     return widget ? widget->window()->windowHandle() : nullptr;
 }
 
-// A cell of the list. The first cell of every row is a check box, ticked or not, and toggling it ticks.
-class ListCell : public QAccessibleInterface, public QAccessibleTableCellInterface, public QAccessibleActionInterface
+// A part of the list without children of its own: a cell or a heading.
+class PartOfList : public QAccessibleInterface
 {
 public:
-    ListCell(GearListView* view, int row, int column)
-        : view(view), row(row), column(column), announcedChecked(checked())
-    {}
+    explicit PartOfList(GearListView* view) : view(view) {}
 
     const GearListView* owner() const { return view; }
-
-    bool isValid() const override
-    {
-        return view && view->model() && row < view->model()->rowCount() && column < view->model()->columnCount();
-    }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return windowOf(view); }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view); }
@@ -46,6 +39,23 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+protected:
+    QPointer<GearListView> view;
+};
+
+// A cell of the list. The first cell of every row is a check box, ticked or not, and toggling it ticks.
+class ListCell : public PartOfList, public QAccessibleTableCellInterface, public QAccessibleActionInterface
+{
+public:
+    ListCell(GearListView* view, int row, int column)
+        : PartOfList(view), row(row), column(column), announcedChecked(checked())
+    {}
+
+    bool isValid() const override
+    {
+        return view && view->model() && row < view->model()->rowCount() && column < view->model()->columnCount();
+    }
 
     // A box's cell shows the category, or nothing below a block's first row: its description names the item
     // it ticks.
@@ -157,39 +167,29 @@ private:
     bool checkable() const { return index().flags() & Qt::ItemIsUserCheckable; }
     bool checked() const { return isValid() && index().data(Qt::CheckStateRole).toInt() == Qt::Checked; }
 
-    QPointer<GearListView> view;
     int row;
     int column;
     bool announcedChecked;
 };
 
 // A column heading, a row heading (hidden) or the corner between them (section -1 of the row headings).
-class ListHeading : public QAccessibleInterface
+class ListHeading : public PartOfList
 {
 public:
     ListHeading(GearListView* view, Qt::Orientation orientation, int section)
-        : view(view), orientation(orientation), section(section)
+        : PartOfList(view), orientation(orientation), section(section)
     {}
 
     int slot() const
     {
         return orientation == Qt::Horizontal ? slotOf(view->model(), -1, section) : slotOf(view->model(), section, -1);
     }
-    const GearListView* owner() const { return view; }
-
     bool isValid() const override
     {
         if (!view || !view->model())
             return false;
         return section < (orientation == Qt::Horizontal ? view->model()->columnCount() : view->model()->rowCount());
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return windowOf(view); }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text type) const override
     {
@@ -231,7 +231,6 @@ private:
         return orientation == Qt::Horizontal && section >= 0 && view->horizontalHeader()->isVisible();
     }
 
-    QPointer<GearListView> view;
     Qt::Orientation orientation;
     int section;
 };
