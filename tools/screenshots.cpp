@@ -37,6 +37,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -240,18 +241,40 @@ void buttonIcons(Shots& shots)
     shots.take(sheet, QStringLiteral("button-icons"));
 }
 
-// The main window on a sample list: two categories, a ticked item, a ticked collapsed group, an expanded
-// group with its member rows and a user column; then the same list sorted by weight.
-void mainWindow(Shots& shots)
+// The program in a scratch folder of its own, started once before (in ounces), its dialogs scripted.
+struct SampleApp
 {
+    SampleApp()
+    {
+        registry.exists = false;
+        runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
+        app = std::make_unique<CairnlyApp>(folder.path(), prompts, runner, desktop, registry);
+    }
+
     ScratchFolder folder;
     ScriptedPrompts prompts;
     ScriptedRunner runner;
     ScriptedDesktop desktop;
     FakeLegacyRegistry registry;
-    registry.exists = false;
-    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
-    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
+    std::unique_ptr<CairnlyApp> app;
+};
+
+// The row whose item column shows the text, or -1.
+int rowShowing(const cairnly::GearList& rows, const char* shown)
+{
+    for (int i = 0; i < rows.rowCount(); ++i) {
+        if (rows.cellText(i, 1) == shown)
+            return i;
+    }
+    return -1;
+}
+
+// The main window on a sample list: two categories, a ticked item, a ticked collapsed group, an expanded
+// group with its member rows and a user column; then the same list sorted by weight.
+void mainWindow(Shots& shots)
+{
+    SampleApp sample;
+    CairnlyApp& app = *sample.app;
     cairnly::GearList& rows = app.document().list();
     rows.addColumn("Carried in", cairnly::FormatLeft);
     auto add = [&rows](const char* category, const char* item, const char* weight, const char* multiplier,
@@ -264,13 +287,7 @@ void mainWindow(Shots& shots)
     add("Cooking", "Canister stove", "3.1", "1", "pack");
     add("Cooking", "Mug", "2.4", "1", "hip belt");
     add("Cooking", "Spork", "0.6", "1", "hip belt");
-    auto row = [&rows](const char* shown) {
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            if (rows.cellText(i, 1) == shown)
-                return i;
-        }
-        return -1;
-    };
+    auto row = [&rows](const char* shown) { return rowShowing(rows, shown); };
     rows.createGroup(row("Canister stove"), row("Titanium pot"), "Cook kit", "Fuel bought on the way");
     rows.createGroup(row("Spork"), row("Mug"), "Drinking", "");
     rows.setChecked(row("+ Cook kit"), true);
@@ -288,14 +305,8 @@ void mainWindow(Shots& shots)
 // A trip's list with the worn clothes and the consumable food and fuel marked, every row ticked.
 void markedList(Shots& shots)
 {
-    ScratchFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedRunner runner;
-    ScriptedDesktop desktop;
-    FakeLegacyRegistry registry;
-    registry.exists = false;
-    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
-    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
+    SampleApp sample;
+    CairnlyApp& app = *sample.app;
     cairnly::GearList& rows = app.document().list();
     const std::vector<std::vector<const char*>> items = {
         {"Clothes", "Rain jacket", "7.2", "1"},    {"Clothes", "Fleece", "10.5", "1"},
@@ -305,13 +316,7 @@ void markedList(Shots& shots)
         {"Food", "Trail mix", "8", "2"},           {"Tent", "Tent, two-person", "48.5", "1"}};
     for (const auto& item : items)
         rows.addItem(cairnly::ItemEntry{item[0], item[1], item[2], item[3], "", {}}, cairnly::AddSource::Command);
-    auto row = [&rows](const char* shown) {
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            if (rows.cellText(i, 1) == shown)
-                return i;
-        }
-        return -1;
-    };
+    auto row = [&rows](const char* shown) { return rowShowing(rows, shown); };
     rows.toggleMark({row("Hiking socks"), row("Trail runners"), row("Rain jacket")}, cairnly::Mark::Worn);
     rows.toggleMark({row("Fuel canister"), row("Dinner"), row("Trail mix")}, cairnly::Mark::Consumable);
     rows.selectAll();
@@ -329,14 +334,8 @@ void markedList(Shots& shots)
 // The print preview of a list two pages long, both pages side by side.
 void printPreview(Shots& shots)
 {
-    ScratchFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedRunner runner;
-    ScriptedDesktop desktop;
-    FakeLegacyRegistry registry;
-    registry.exists = false;
-    runner.steps.push_back([](QDialog& dialog) { return press(dialog, "okButton"); }); // ounces
-    CairnlyApp app(folder.path(), prompts, runner, desktop, registry);
+    SampleApp sample;
+    CairnlyApp& app = *sample.app;
     cairnly::GearList& rows = app.document().list();
     const std::vector<std::pair<const char*, std::vector<const char*>>> list{
         {"Clothing", {"Rain jacket", "Fleece", "Wool socks", "Sun hat", "Gloves", "Buff", "Camp shoes"}},
@@ -356,7 +355,7 @@ void printPreview(Shots& shots)
             ++n;
         }
     }
-    runner.steps.push_back([&shots](QDialog& dialog) {
+    sample.runner.steps.push_back([&shots](QDialog& dialog) {
         dialog.resize(1100, 800);
         dialog.show();
         auto* preview = dialog.findChild<QPrintPreviewWidget*>();
