@@ -398,14 +398,18 @@ void GearList::load(DataFileContents contents, HideModes modes)
     categoryList = std::move(contents.categories);
     groupNameList = std::move(contents.groupNames);
 
+    // Every row is new, so the numbering can start afresh.
+    rows.clear();
+    categoryKeys.clear();
     struct Loaded
     {
         std::string category;
         std::string item;
-        std::unique_ptr<GearRecord> record;
+        Row row;
     };
     std::vector<Loaded> loaded;
     loaded.reserve(contents.records.size());
+    // The rows are made in file order, while each record is still near the last in memory.
     for (auto& record : contents.records) {
         if ((modes.nonSelected && !record->checked) || (modes.selected && record->checked) ||
             (modes.any() && record->isMember))
@@ -415,18 +419,16 @@ void GearList::load(DataFileContents contents, HideModes modes)
         record->expanded = 0;
         if (record->isGroup())
             updateGroupWeight(*record);
-        loaded.push_back({foldText(fieldText(record->category)), foldText(fieldText(record->item)), std::move(record)});
+        std::string category = foldText(fieldText(record->category));
+        std::string item = foldText(fieldText(record->item));
+        const bool checked = record->checked != 0;
+        loaded.push_back({std::move(category), std::move(item), makeRow(std::move(record), checked)});
     }
     // Read in file order, placed as Add would place them.
     sortAsAddedOneByOne(loaded);
-    // Every row is new, so the numbering can start afresh.
-    rows.clear();
-    categoryKeys.clear();
     rows.reserve(loaded.size());
-    for (Loaded& entry : loaded) {
-        const bool checked = entry.record->checked != 0;
-        rows.push_back(makeRow(std::move(entry.record), checked));
-    }
+    for (Loaded& entry : loaded)
+        rows.push_back(std::move(entry.row));
     categoryRuleStale = true;
     modifyAfterSorting.reset();
     updateTotal(true);
