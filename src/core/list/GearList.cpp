@@ -401,13 +401,7 @@ void GearList::load(DataFileContents contents, HideModes modes)
     // Every row is new, so the numbering can start afresh.
     rows.clear();
     categoryKeys.clear();
-    struct Loaded
-    {
-        std::string category;
-        std::string item;
-        Row row;
-    };
-    std::vector<Loaded> loaded;
+    std::vector<AddOrderEntry<Row>> loaded;
     loaded.reserve(contents.records.size());
     // The rows are made in file order, while each record is still near the last in memory.
     for (auto& record : contents.records) {
@@ -419,16 +413,15 @@ void GearList::load(DataFileContents contents, HideModes modes)
         record->expanded = 0;
         if (record->isGroup())
             updateGroupWeight(*record);
-        std::string category = foldText(fieldText(record->category));
-        std::string item = foldText(fieldText(record->item));
         const bool checked = record->checked != 0;
-        loaded.push_back({std::move(category), std::move(item), makeRow(std::move(record), checked)});
+        const GearRecord& made = *record; // the row takes the pointer; the record stays where it is
+        loaded.push_back(addOrderEntry(made, makeRow(std::move(record), checked)));
     }
     // Read in file order, placed as Add would place them.
     sortAsAddedOneByOne(loaded);
     rows.reserve(loaded.size());
-    for (Loaded& entry : loaded)
-        rows.push_back(std::move(entry.row));
+    for (auto& entry : loaded)
+        rows.push_back(std::move(entry.value));
     categoryRuleStale = true;
     modifyAfterSorting.reset();
     updateTotal(true);
@@ -463,21 +456,15 @@ void GearList::showWhole()
     // order, the equal ones in reverse. Recorded as a change of the view, so undo finds its rows again.
     beginStep("");
     setAllGroups(true);
-    struct Key
-    {
-        std::string category;
-        std::string item;
-        int row;
-    };
-    std::vector<Key> keys;
+    std::vector<AddOrderEntry<int>> keys;
     keys.reserve(rows.size());
     for (int i = 0; i < rowCount(); ++i)
-        keys.push_back({foldText(fieldText(rows[i].record->category)), foldText(fieldText(rows[i].record->item)), i});
+        keys.push_back(addOrderEntry(*rows[i].record, i));
     sortAsAddedOneByOne(keys);
     std::vector<int> order;
     order.reserve(keys.size());
-    for (const Key& key : keys)
-        order.push_back(key.row);
+    for (const auto& key : keys)
+        order.push_back(key.value);
     rebuildRows(order, {});
     updateTotal(true);
 }

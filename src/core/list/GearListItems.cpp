@@ -437,13 +437,7 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
 
     std::unordered_set<std::string> known(categoryList.begin(), categoryList.end());
     const std::size_t columns = columnDefinitions.size();
-    struct Added
-    {
-        std::string category;
-        std::string item;
-        Row row;
-    };
-    std::vector<Added> added;
+    std::vector<AddOrderEntry<Row>> added;
     added.reserve(records.size());
     for (std::size_t n = 0; n < records.size(); ++n) {
         auto& record = records[n];
@@ -461,8 +455,8 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
             if (textColumns[t] >= 0 && n < texts[t].texts.size() && !texts[t].texts[n].empty())
                 setColumnText(*record, textColumns[t], texts[t].texts[n].substr(0, columnTextCapacity));
         }
-        Added entry{foldText(category), foldText(fieldText(record->item)), makeRow(std::move(record), false)};
-        added.push_back(std::move(entry));
+        const GearRecord& made = *record; // the row takes the pointer; the record stays where it is
+        added.push_back(addOrderEntry(made, makeRow(std::move(record), false)));
     }
     // Add puts a record before the equal ones already there, so of equal new records the last comes first.
     sortAsAddedOneByOne(added);
@@ -481,14 +475,14 @@ std::optional<Message> GearList::addImported(std::vector<std::unique_ptr<GearRec
             while (next < added.size() &&
                    std::tie(added[next].category, added[next].item) <= std::tie(category, item)) {
                 sources.push_back(-1);
-                addedRows.push_back(std::move(added[next++].row));
+                addedRows.push_back(std::move(added[next++].value));
             }
         }
         sources.push_back(i);
     }
     for (; next < added.size(); ++next) {
         sources.push_back(-1);
-        addedRows.push_back(std::move(added[next].row));
+        addedRows.push_back(std::move(added[next].value));
     }
     rebuildRows(sources, std::move(addedRows));
 
