@@ -595,10 +595,7 @@ void MainPanel::toggleMark(cairnly::Mark mark)
     if (refused(list.toggleMark(toVector(highlighted), mark)) || highlighted.isEmpty())
         return;
     // The rows stay highlighted, and the marks show in their column, which may be new and out of sight.
-    QItemSelection selection;
-    for (int row : highlighted)
-        selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
-    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    view->highlightRows(toVector(highlighted));
     const int column = cairnly::markColumn(list.userColumns(), mark);
     view->scrollTo(model->index(highlighted.front(), cairnly::fixedColumnCount + column));
 }
@@ -689,10 +686,7 @@ void MainPanel::showStep(const std::variant<Message, std::vector<int>>& step)
     }
     // The rows the step touched are highlighted, the first of them in view.
     const auto& touched = std::get<std::vector<int>>(step);
-    QItemSelection selection;
-    for (int row : touched)
-        selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
-    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    view->highlightRows(touched);
     if (!touched.empty()) {
         view->selectionModel()->setCurrentIndex(model->index(touched.front(), 0), QItemSelectionModel::NoUpdate);
         view->scrollTo(model->index(touched.front(), 0));

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDrag>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -80,6 +81,16 @@ QList<int> GearListView::highlightedRows() const
     }
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void GearListView::highlightRows(const std::vector<int>& rows)
+{
+    if (!model() || !selectionModel())
+        return;
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(model()->index(row, 0), model()->index(row, model()->columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void GearListView::keyPressEvent(QKeyEvent* event)

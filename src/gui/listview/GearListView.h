@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QTimer;
 
@@ -22,6 +23,8 @@ public:
 
     // The highlighted rows, in ascending order.
     QList<int> highlightedRows() const;
+    // Highlights exactly these rows, whole.
+    void highlightRows(const std::vector<int>& rows);
     // The row a drag is over and would drop onto, drawn highlighted; -1 for none.
     int dropTargetRow() const { return dropTarget; }
 
